@@ -1,0 +1,534 @@
+#include "support.h"
+#include "window_layout.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarvello;
+using namespace tarvello::test;
+
+namespace {
+
+const QString correct = "Наредбата, по отношение дължина на панталона, е правилна.";
+const QString wrong = "Грешна наредба!";
+
+// A form with its window, shown and active, and a record of every Click the model routes.
+struct Fixture {
+    Tarvello form;
+    TarvelloWindow window { form };
+    QList<int> kindClicks, listClicks, clearClicks;
+
+    Fixture()
+    {
+        form.Option1.onClick([this](Integer i) { kindClicks << i; });
+        form.List1.onClick([this](Integer i) { listClicks << i; });
+        form.Command1.onClick([this](Integer i) { clearClicks << i; });
+        window.show();
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+    }
+
+    void clickKind(int kind) { QTest::mouseClick(window.kindButton(kind), Qt::LeftButton); }
+    void clickKinds(const QList<int>& kinds)
+    {
+        for (int kind : kinds)
+            clickKind(kind);
+    }
+    void clickRow(int row)
+    {
+        AnswerList* list = window.answerList();
+        const QRect rect = list->visualItemRect(list->item(row));
+        QVERIFY(!rect.isEmpty());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    }
+};
+
+QStringList shownRows(const AnswerList* list)
+{
+    QStringList result;
+    for (int row = 0; row < list->count(); ++row)
+        result << list->item(row)->text();
+    return result;
+}
+
+// Every widget shows exactly what its control holds.
+void verifyMirror(const Fixture& f)
+{
+    for (const OptionButton& control : f.form.Option1) {
+        const KindButton* button = f.window.kindButton(control.Index());
+        QCOMPARE(button->text(), qs(control.Caption()));
+        QCOMPARE(button->isChecked(), control.Value());
+        QCOMPARE(button->isEnabled(), control.Enabled());
+    }
+    const ListBox& answers = f.form.List1(0);
+    QCOMPARE(shownRows(f.window.answerList()), rows(answers));
+    const QModelIndexList selected = f.window.answerList()->selectionModel()->selectedRows();
+    QCOMPARE(selected.isEmpty() ? -1 : selected.first().row(), answers.ListIndex());
+    QCOMPARE(f.window.infoBox()->toPlainText(), qs(f.form.Text1(0).Text()).replace("\r\n", "\n"));
+}
+
+class SingleClickActivates : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* data) const override
+    {
+        if (hint == QStyle::SH_ItemView_ActivateItemOnSingleClick)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+QColor colourAt(QWidget* widget, QPoint point)
+{
+    const QPixmap pixmap = widget->grab();
+    const QImage image = pixmap.toImage();
+    return image.pixelColor((QPointF(point) * pixmap.devicePixelRatio()).toPoint());
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startsAsStored();
+    void routing_data();
+    void routing();
+    void wholeGame_data();
+    void wholeGame();
+    void takeBackMiddleRow();
+    void takeBackDoesNotCascade_data();
+    void takeBackDoesNotCascade();
+    void clearLeavesNoButtonSelected();
+    void focusRing_data();
+    void focusRing();
+    void arrowsMoveFocusOnly();
+    void spacePicks();
+    void listKeys();
+    void accessibleActionPicksOnce();
+    void geometry_data();
+    void geometry();
+    void colours_data();
+    void colours();
+    void fontHasCyrillic();
+    void windowFrame();
+    void runtimeErrorIsReported();
+};
+
+void TestWindow::initTestCase()
+{
+    prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+void TestWindow::startsAsStored()
+{
+    Fixture f;
+    verifyMirror(f);
+    QCOMPARE(f.window.infoBox()->toPlainText().count('\n'), 9);
+    QCOMPARE(f.window.titleLabel()->text(), "Tarvello");
+    QCOMPARE(f.window.answerHeading()->text(), "по дължина");
+    QCOMPARE(f.window.kindFrame()->title(), "Панталони - по азбучен ред");
+    QCOMPARE(f.window.clearButton()->text(), "Чисти");
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QCOMPARE(QApplication::focusWidget(), f.window.infoBox());
+    QCOMPARE(f.kindClicks.size() + f.listClicks.size() + f.clearClicks.size(), 0);
+}
+
+void TestWindow::routing_data()
+{
+    QTest::addColumn<int>("screenRow");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("caption");
+
+    const QStringList alphabetical { "бермуди", "брич", "гаучо", "голф", "джамайка", "капри",
+        "шорти" };
+    const QList<int> kinds { 2, 6, 3, 4, 1, 5, 0 };
+    for (int row = 0; row < 7; ++row)
+        QTest::addRow("row_%d_%s", row + 1, qPrintable(alphabetical[row]))
+            << row << kinds[row] << alphabetical[row];
+}
+
+void TestWindow::routing()
+{
+    QFETCH(int, screenRow);
+    QFETCH(int, kind);
+    QFETCH(QString, caption);
+
+    Fixture f;
+    // The buttons stand top to bottom in the frame in alphabetical order.
+    QList<KindButton*> byHeight;
+    for (int k = 0; k < 7; ++k)
+        byHeight << f.window.kindButton(k);
+    std::sort(byHeight.begin(), byHeight.end(),
+        [](KindButton* a, KindButton* b) { return a->y() < b->y(); });
+    KindButton* button = byHeight[screenRow];
+    QCOMPARE(button->text(), caption);
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(f.kindClicks, QList<int> { kind });
+    QCOMPARE(shownRows(f.window.answerList()), QStringList { caption });
+
+    f.clickRow(0);
+    QCOMPARE(f.listClicks, QList<int> { 0 });
+    QTest::mouseClick(f.window.clearButton(), Qt::LeftButton);
+    QCOMPARE(f.clearClicks, QList<int> { 0 });
+    verifyMirror(f);
+}
+
+void TestWindow::wholeGame_data()
+{
+    QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("right") << QList<int> { 0, 1, 2, 3, 4, 5, 6 } << correct;
+    QTest::newRow("screen_order") << QList<int> { 2, 6, 3, 4, 1, 5, 0 } << wrong;
+}
+
+void TestWindow::wholeGame()
+{
+    QFETCH(QList<int>, order);
+    QFETCH(QString, verdict);
+
+    Fixture f;
+    for (int kind : order) {
+        f.clickKind(kind);
+        verifyMirror(f);
+        QVERIFY(f.window.kindButton(kind)->text().isEmpty());
+        QVERIFY(f.window.kindButton(kind)->isChecked());
+    }
+    QCOMPARE(f.window.infoBox()->toPlainText(), verdict);
+    QCOMPARE(f.window.answerList()->count(), 7);
+}
+
+void TestWindow::takeBackMiddleRow()
+{
+    Fixture f;
+    f.clickKinds({ 2, 6, 3 });
+    f.clickRow(1);
+    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "бермуди", "гаучо" }));
+    QCOMPARE(f.window.kindButton(6)->text(), "брич");
+    QCOMPARE(f.window.infoBox()->toPlainText(), "гаучо - непосредствено под коляното;");
+    QCOMPARE(f.listClicks, QList<int> { 0 });
+    verifyMirror(f);
+}
+
+void TestWindow::takeBackDoesNotCascade_data()
+{
+    QTest::addColumn<bool>("singleClickActivates");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("first_row") << false << false << 0;
+    QTest::newRow("last_row") << false << false << 3;
+    QTest::newRow("single_click_activates_style") << true << false << 1;
+    QTest::newRow("double_click_counts_once") << false << true << 0;
+}
+
+void TestWindow::takeBackDoesNotCascade()
+{
+    QFETCH(bool, singleClickActivates);
+    QFETCH(bool, doubleClick);
+    QFETCH(int, row);
+
+    Fixture f;
+    SingleClickActivates style;
+    if (singleClickActivates)
+        f.window.answerList()->setStyle(&style);
+    f.clickKinds({ 5, 1, 4, 0 });
+    QStringList expected = shownRows(f.window.answerList());
+    expected.removeAt(row);
+
+    AnswerList* list = f.window.answerList();
+    const QPoint where = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
+    if (doubleClick) { // the rest of a double click: the second press comes as a double-click event
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, where);
+    }
+
+    QCOMPARE(shownRows(list), expected);
+    QCOMPARE(f.listClicks, QList<int> { 0 });
+    verifyMirror(f);
+}
+
+void TestWindow::clearLeavesNoButtonSelected()
+{
+    Fixture f;
+    f.clickKinds({ 2, 6, 3 });
+    QVERIFY(f.window.kindButton(3)->isChecked());
+    QTest::mouseClick(f.window.clearButton(), Qt::LeftButton);
+    for (int kind = 0; kind < 7; ++kind)
+        QVERIFY(!f.window.kindButton(kind)->isChecked());
+    QVERIFY(f.window.infoBox()->toPlainText().isEmpty());
+    QCOMPARE(f.window.answerList()->count(), 0);
+    verifyMirror(f);
+}
+
+void TestWindow::focusRing_data()
+{
+    QTest::addColumn<QList<int>>("picks");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QStringList>("stops");
+
+    QTest::newRow("tab_none_selected")
+        << QList<int>() << true << QStringList { "kind0", "list", "clear", "info", "kind0" };
+    QTest::newRow("backtab_none_selected")
+        << QList<int>() << false << QStringList { "clear", "list", "kind0", "info" };
+    QTest::newRow("tab_enters_selected_kind")
+        << QList<int> { 4 } << true << QStringList { "kind4", "list", "clear", "info" };
+}
+
+void TestWindow::focusRing()
+{
+    QFETCH(QList<int>, picks);
+    QFETCH(bool, forward);
+    QFETCH(QStringList, stops);
+
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickKinds(picks);
+    f.window.infoBox()->setFocus();
+    const QStringList rowsBefore = shownRows(f.window.answerList());
+
+    auto nameOf = [&f](QWidget* w) -> QString {
+        for (int k = 0; k < 7; ++k) {
+            if (w == f.window.kindButton(k))
+                return QString("kind%1").arg(k);
+        }
+        if (w == f.window.answerList())
+            return "list";
+        if (w == f.window.clearButton())
+            return "clear";
+        if (w == f.window.infoBox())
+            return "info";
+        return w ? w->metaObject()->className() : "none";
+    };
+    QStringList seen;
+    for (int i = 0; i < stops.size(); ++i) {
+        f.key(forward ? Qt::Key_Tab : Qt::Key_Backtab);
+        seen << nameOf(QApplication::focusWidget());
+    }
+    QCOMPARE(seen, stops);
+    QCOMPARE(shownRows(f.window.answerList()), rowsBefore);
+}
+
+void TestWindow::arrowsMoveFocusOnly()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickKind(2); // top button, now selected and focused
+    QCOMPARE(QApplication::focusWidget(), f.window.kindButton(2));
+    const Snapshot before = snapshot(f.form);
+
+    const QList<QPair<int, int>> steps { { Qt::Key_Down, 6 }, { Qt::Key_Down, 3 },
+        { Qt::Key_Right, 4 }, { Qt::Key_Up, 3 }, { Qt::Key_Left, 6 }, { Qt::Key_Up, 2 },
+        { Qt::Key_Up, 0 }, { Qt::Key_Down, 2 } };
+    for (const auto& [key, kind] : steps) {
+        f.key(key);
+        QCOMPARE(QApplication::focusWidget(), f.window.kindButton(kind));
+    }
+    QVERIFY(snapshot(f.form) == before);
+    QCOMPARE(f.kindClicks, QList<int> { 2 });
+    verifyMirror(f);
+}
+
+void TestWindow::spacePicks()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.window.kindButton(4)->setFocus();
+    f.key(Qt::Key_Space);
+    QCOMPARE(shownRows(f.window.answerList()), QStringList { "голф" });
+    QCOMPARE(f.kindClicks, QList<int> { 4 });
+    f.key(Qt::Key_Space); // a used kind: nothing more
+    QCOMPARE(shownRows(f.window.answerList()), QStringList { "голф" });
+    verifyMirror(f);
+}
+
+void TestWindow::listKeys()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickKinds({ 2, 6, 3 });
+    f.key(Qt::Key_Tab); // from the selected kind button into the answer list
+    QCOMPARE(QApplication::focusWidget(), f.window.answerList());
+    QCOMPARE(f.window.answerList()->count(), 3);
+    f.key(Qt::Key_Down);
+    f.key(Qt::Key_Down);
+    f.key(Qt::Key_Up);
+    QCOMPARE(f.window.answerList()->count(), 3);
+    QCOMPARE(f.window.answerList()->currentRow(), 1);
+    f.key(Qt::Key_Return);
+    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "бермуди", "гаучо" }));
+    f.window.answerList()->setCurrentRow(0);
+    f.key(Qt::Key_Space);
+    QCOMPARE(shownRows(f.window.answerList()), QStringList { "гаучо" });
+    QCOMPARE(f.listClicks, (QList<int> { 0, 0 }));
+    verifyMirror(f);
+}
+
+void TestWindow::accessibleActionPicksOnce()
+{
+    Fixture f;
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.window.kindButton(4));
+    QVERIFY(button && button->actionInterface());
+    QAccessibleActionInterface* actions = button->actionInterface();
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(f.kindClicks, QList<int> { 4 });
+
+    QAccessibleInterface* other = QAccessible::queryAccessibleInterface(f.window.kindButton(5));
+    other->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(f.kindClicks, (QList<int> { 4, 5 }));
+    QTest::qWait(200);
+    QCOMPARE(f.kindClicks, (QList<int> { 4, 5 }));
+    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "голф", "капри" }));
+}
+
+void TestWindow::geometry_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("expected");
+
+    QTest::newRow("title_label") << "title" << QRect(104, 0, 241, 25);
+    QTest::newRow("kind_frame") << "frame" << QRect(16, 32, 209, 169);
+    QTest::newRow("answer_heading") << "heading" << QRect(256, 40, 193, 25);
+    QTest::newRow("answer_list") << "list" << QRect(256, 64, 193, 99);
+    QTest::newRow("clear_button") << "clear" << QRect(288, 176, 129, 25);
+    QTest::newRow("info_box") << "info" << QRect(8, 224, 449, 121);
+    const QList<int> kinds { 2, 6, 3, 4, 1, 5, 0 };
+    for (int row = 0; row < 7; ++row)
+        QTest::addRow("kind_row_%d", row + 1)
+            << QString("kind%1").arg(kinds[row]) << QRect(56, 20 * (row + 1), 100, 20);
+}
+
+void TestWindow::geometry()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, expected);
+
+    Fixture f;
+    f.clickKinds({ 2, 0 }); // a used kind keeps its place
+    QWidget* widget = nullptr;
+    if (control == "title")
+        widget = f.window.titleLabel();
+    else if (control == "frame")
+        widget = f.window.kindFrame();
+    else if (control == "heading")
+        widget = f.window.answerHeading();
+    else if (control == "list")
+        widget = f.window.answerList();
+    else if (control == "clear")
+        widget = f.window.clearButton();
+    else if (control == "info")
+        widget = f.window.infoBox();
+    else
+        widget = f.window.kindButton(control.mid(4).toInt());
+    QCOMPARE(widget->geometry(), expected);
+    QCOMPARE(f.window.size(), QSize(465, 357));
+    QVERIFY(f.window.rect().contains(widget->geometry()) || widget->parentWidget() != &f.window);
+}
+
+void TestWindow::colours_data()
+{
+    QTest::addColumn<QList<int>>("picks");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("colour");
+
+    const QColor form(192, 192, 255), label(255, 192, 128), kind(255, 128, 0), red(255, 0, 0);
+    QTest::newRow("form") << QList<int>() << QPoint(3, 3) << form;
+    QTest::newRow("form_below_clear_button") << QList<int>() << QPoint(350, 210) << form;
+    QTest::newRow("title_label") << QList<int>() << QPoint(110, 3) << label;
+    QTest::newRow("answer_heading") << QList<int>() << QPoint(262, 43) << label;
+    QTest::newRow("kind_frame_inside") << QList<int>() << QPoint(30, 150) << form;
+    QTest::newRow("kind_button") << QList<int>() << QPoint(16 + 56 + 95, 32 + 20 + 10) << kind;
+    QTest::newRow("used_kind_button")
+        << QList<int> { 2 } << QPoint(16 + 56 + 60, 32 + 20 + 10) << kind;
+    QTest::newRow("clear_button_face") << QList<int>() << QPoint(288 + 10, 176 + 12) << red;
+    QTest::newRow("clear_button_face_low") << QList<int>() << QPoint(288 + 120, 176 + 20) << red;
+}
+
+void TestWindow::colours()
+{
+    QFETCH(QList<int>, picks);
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
+
+    Fixture f;
+    f.clickKinds(picks);
+    f.window.infoBox()->setFocus(); // no focus frame on the sampled controls
+    QCOMPARE(colourAt(&f.window, point).name(), colour.name());
+}
+
+void TestWindow::fontHasCyrillic()
+{
+    Fixture f;
+    const QFont font = f.window.infoBox()->font();
+    const QFontInfo info(font);
+    QCOMPARE(info.pointSize(), 12);
+    QVERIFY(!info.bold() && !info.italic());
+    QVERIFY2(QFontDatabase::writingSystems(info.family()).contains(QFontDatabase::Cyrillic),
+        qPrintable(info.family()));
+    QVERIFY2(info.family() == "Times New Roman" || info.styleHint() == QFont::Serif ||
+            info.family().contains("Serif"),
+        qPrintable(info.family()));
+    const QFontMetrics metrics(font);
+    for (QChar c : QString("шортиджамайкабермудигаучоголфкаприбричЧистипо дължина"))
+        QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+    for (QWidget* widget : f.window.findChildren<QWidget*>())
+        QVERIFY2(
+            QFontInfo(widget->font()).family() == info.family(), widget->metaObject()->className());
+}
+
+void TestWindow::windowFrame()
+{
+    Fixture f;
+    QVERIFY(f.window.windowTitle().endsWith(" Tarvello"));
+    QVERIFY(f.window.windowTitle().size() > QString(" Tarvello").size());
+    QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+    QVERIFY(!(f.window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(f.window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(f.window.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
+    QPlainTextEdit* info = f.window.infoBox();
+    QVERIFY(info->isReadOnly());
+    QCOMPARE(info->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(info->verticalScrollBar()->isVisible());
+    QCOMPARE(info->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+void TestWindow::runtimeErrorIsReported()
+{
+    Fixture f;
+    f.form.Option1.onClick([](Integer index) {
+        throw RuntimeError(error::NoSuchArrayElement,
+            "Control array element '" + std::to_string(index) + "' doesn't exist");
+    });
+    QSignalSpy errors(&f.window, &TarvelloWindow::runtimeError);
+    f.clickKind(3);
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors[0][0].toInt(), 340);
+    QCOMPARE(errors[0][1].toString(), "Control array element '3' doesn't exist");
+    QCOMPARE(runtimeErrorMessage(340, "x"), "Run-time error '340':\n\nx");
+}
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
