@@ -3,14 +3,19 @@
 #include "config.h"
 #include "twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -44,6 +49,17 @@ constexpr int kindLeft = 840;
 constexpr int kindWidth = 1500;
 constexpr int kindHeight = 300;
 
+// What assistive technology reads out, in the pupil's language.
+namespace access {
+const QString answerList = "Подредени по дължина";
+const QString answerListHelp = "Щракване, интервал или Enter върху ред връща избора обратно";
+const QString clearButtonHelp = "Започва упражнението отначало";
+const QString infoBox = "Информация";
+const QString infoBoxHelp = "Описание на посочения вид или оценка на подредбата";
+const QString kindButtonHelp = "Посочете следващия по дължина вид панталон";
+const QString usedKind = "Използван: %1";
+} // namespace access
+
 const QColor formColour(192, 192, 255);
 const QColor labelColour(255, 192, 128);
 const QColor kindColour(255, 128, 0);
@@ -73,6 +89,53 @@ QFont formFont()
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
+}
+
+// Kind buttons are radio buttons to assistive technology, although Qt's own exclusive
+// grouping is off; toggling or pressing one is one click, whatever its check mark shows.
+class AccessibleKindButton : public QAccessibleWidget {
+public:
+    explicit AccessibleKindButton(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::RadioButton)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled())
+            names << toggleAction() << pressAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == toggleAction() || action == pressAction()) {
+            if (widget()->isEnabled())
+                button()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* accessibleKindButton(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(KindButton::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new AccessibleKindButton(static_cast<QWidget*>(object));
+    return nullptr;
 }
 
 QLabel* makeLabel(QWidget* parent, TwipRect place)
@@ -188,15 +251,6 @@ void TarvelloWindow::build()
         const auto kind = static_cast<Integer>(place.kind);
         connect(button, &QAbstractButton::clicked, this,
             [this, kind] { route([this, kind] { form_.Option1(kind).userClick(); }); });
-        // Only an assistive technology's toggle action changes the check mark without a
-        // click: put back the model's state and take it as the click it stands for.
-        connect(button, &QAbstractButton::toggled, this, [this, button, kind] {
-            {
-                const QSignalBlocker blocker(button);
-                button->setChecked(form_.Option1(kind).Value());
-            }
-            route([this, kind] { form_.Option1(kind).userClick(); });
-        });
         connect(button, &KindButton::focusStep, this,
             [this, button](int step) { moveKindFocus(button, step); });
         kindButtons_[static_cast<std::size_t>(kind)] = button;
@@ -227,6 +281,15 @@ void TarvelloWindow::build()
     infoBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     infoBox_->setFocusPolicy(Qt::StrongFocus);
 
+    kindFrame_->setAccessibleName(qs(form_.Frame1.Caption()));
+    answerList_->setAccessibleName(access::answerList);
+    answerList_->setAccessibleDescription(access::answerListHelp);
+    clearButton_->setAccessibleDescription(access::clearButtonHelp);
+    infoBox_->setAccessibleName(access::infoBox);
+    infoBox_->setAccessibleDescription(access::infoBoxHelp);
+    for (KindButton* button : kindButtons_)
+        button->setAccessibleDescription(access::kindButtonHelp);
+
     QWidget* previous = infoBox_;
     for (KindButton* button : kindButtons_) {
         setTabOrder(previous, button);
@@ -247,28 +310,31 @@ void TarvelloWindow::mirror()
     for (const OptionButton& control : form_.Option1) {
         KindButton* button = kindButton(control.Index());
         button->setText(qs(control.Caption()));
+        nameKindForAccess(control.Index());
         const QSignalBlocker blocker(button);
         button->setChecked(control.Value());
         button->setEnabled(control.Enabled());
     }
     for (OptionButton& control : form_.Option1) {
-        control.observe([&control, button = kindButton(control.Index())](const Change& change) {
-            switch (change.kind) {
-            case Change::Kind::Caption:
-                button->setText(qs(control.Caption()));
-                break;
-            case Change::Kind::Value: {
-                const QSignalBlocker blocker(button);
-                button->setChecked(control.Value());
-                break;
-            }
-            case Change::Kind::Enabled:
-                button->setEnabled(control.Enabled());
-                break;
-            default:
-                break;
-            }
-        });
+        control.observe(
+            [this, &control, button = kindButton(control.Index())](const Change& change) {
+                switch (change.kind) {
+                case Change::Kind::Caption:
+                    button->setText(qs(control.Caption()));
+                    nameKindForAccess(control.Index());
+                    break;
+                case Change::Kind::Value: {
+                    const QSignalBlocker blocker(button);
+                    button->setChecked(control.Value());
+                    break;
+                }
+                case Change::Kind::Enabled:
+                    button->setEnabled(control.Enabled());
+                    break;
+                default:
+                    break;
+                }
+            });
     }
 
     ListBox& answers = form_.List1(0);
@@ -300,9 +366,21 @@ void TarvelloWindow::mirror()
     TextBox& info = form_.Text1(0);
     infoBox_->setPlainText(displayText(info.Text()));
     info.observe([&info, box = infoBox_](const Change& change) {
-        if (change.kind == Change::Kind::Text)
-            box->setPlainText(displayText(info.Text()));
+        if (change.kind != Change::Kind::Text)
+            return;
+        box->setPlainText(displayText(info.Text()));
+        // A new description or verdict is news wherever the focus is: raise it as an alert.
+        QAccessibleEvent alert(box, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
     });
+}
+
+void TarvelloWindow::nameKindForAccess(Integer kind)
+{
+    // A used kind shows no caption; it is read out as used, with the name it had.
+    const Text& caption = form_.Option1(kind).Caption();
+    kindButton(kind)->setAccessibleName(
+        caption.empty() ? access::usedKind.arg(qs(form_.List1(1).List(kind))) : qs(caption));
 }
 
 void TarvelloWindow::route(const std::function<void()>& userAction)
@@ -373,7 +451,14 @@ QString TarvelloWindow::displayText(const Text& text)
 
 void prepareApplication(QApplication& app)
 {
+    // The pupil reads Bulgarian, whatever the system's language: Qt's own texts too.
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    auto* translator = new QTranslator(&app);
+    if (translator->load(
+            QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QAccessible::installFactory(accessibleKindButton);
     app.setApplicationName("Tarvello");
     app.setApplicationVersion(TARVELLO_VERSION);
     QIcon icon;

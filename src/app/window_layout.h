@@ -95,6 +95,7 @@ private:
     void mirror();
     void route(const std::function<void()>& userAction);
     void moveKindFocus(KindButton* from, int step);
+    void nameKindForAccess(Integer kind);
 
     Tarvello& form_;
     std::array<KindButton*, 7> kindButtons_ {};

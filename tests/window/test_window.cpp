@@ -390,6 +390,7 @@ void TestWindow::accessibleActionPicksOnce()
     Fixture f;
     QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.window.kindButton(4));
     QVERIFY(button && button->actionInterface());
+    QCOMPARE(button->role(), QAccessible::RadioButton);
     QAccessibleActionInterface* actions = button->actionInterface();
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
     actions->doAction(QAccessibleActionInterface::toggleAction());
@@ -401,6 +402,14 @@ void TestWindow::accessibleActionPicksOnce()
     QTest::qWait(200);
     QCOMPARE(f.kindClicks, (QList<int> { 4, 5 }));
     QCOMPARE(shownRows(f.window.answerList()), (QStringList { "голф", "капри" }));
+
+    // Taken back while still the selected button: toggling it picks it again, once.
+    f.clickRow(1);
+    QVERIFY(f.window.kindButton(5)->isChecked());
+    other->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "голф", "капри" }));
+    QCOMPARE(f.kindClicks, (QList<int> { 4, 5, 5 }));
+    verifyMirror(f);
 }
 
 void TestWindow::geometry_data()

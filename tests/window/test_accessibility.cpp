@@ -1,0 +1,162 @@
+#include "support.h"
+#include "window_layout.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace tarvello;
+using namespace tarvello::test;
+
+namespace {
+
+bool isBulgarian(const QString& text)
+{
+    static const QRegularExpression cyrillic("\\p{Cyrillic}");
+    return text.contains(cyrillic) && !text.contains(QRegularExpression("[A-Za-z]{2}"));
+}
+
+void collect(QAccessibleInterface* node, QAccessible::Role role, QList<QAccessibleInterface*>& out)
+{
+    if (node->role() == role)
+        out << node;
+    for (int i = 0; i < node->childCount(); ++i)
+        collect(node->child(i), role, out);
+}
+
+QList<QAccessibleInterface*> byRole(QWidget* window, QAccessible::Role role)
+{
+    QList<QAccessibleInterface*> found;
+    collect(QAccessible::queryAccessibleInterface(window), role, found);
+    return found;
+}
+
+QStringList names(const QList<QAccessibleInterface*>& nodes)
+{
+    QStringList result;
+    for (QAccessibleInterface* node : nodes)
+        result << node->text(QAccessible::Name);
+    return result;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void kindButtonsReadTheirState_data();
+    void kindButtonsReadTheirState();
+    void answerRowsAndVerdictAreExposed();
+    void everyControlHasABulgarianName();
+    void qtTextsAreBulgarian();
+};
+
+void TestAccessibility::initTestCase()
+{
+    prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+void TestAccessibility::kindButtonsReadTheirState_data()
+{
+    QTest::addColumn<QList<int>>("picks");
+    QTest::addColumn<QStringList>("expected"); // top to bottom
+
+    QTest::newRow("at_start") << QList<int>()
+                              << QStringList { "бермуди", "брич", "гаучо", "голф", "джамайка",
+                                     "капри", "шорти" };
+    QTest::newRow("two_used") << QList<int> { 2, 0 }
+                              << QStringList { "Използван: бермуди", "брич", "гаучо", "голф",
+                                     "джамайка", "капри", "Използван: шорти" };
+}
+
+void TestAccessibility::kindButtonsReadTheirState()
+{
+    QFETCH(QList<int>, picks);
+    QFETCH(QStringList, expected);
+
+    Tarvello form;
+    TarvelloWindow window(form);
+    window.show();
+    pick(form, picks);
+
+    QList<QAccessibleInterface*> buttons = byRole(&window, QAccessible::RadioButton);
+    QCOMPARE(buttons.size(), 7);
+    std::sort(buttons.begin(), buttons.end(), [](QAccessibleInterface* a, QAccessibleInterface* b) {
+        return a->rect().top() < b->rect().top();
+    });
+    QCOMPARE(names(buttons), expected);
+    for (QAccessibleInterface* button : buttons)
+        QVERIFY(!button->text(QAccessible::Description).isEmpty());
+    if (!picks.isEmpty())
+        QVERIFY(buttons.last()->state().checked); // шорти, picked last
+}
+
+void TestAccessibility::answerRowsAndVerdictAreExposed()
+{
+    Tarvello form;
+    TarvelloWindow window(form);
+    window.show();
+    pick(form, { 0, 1, 2, 3, 4, 5, 6 });
+
+    const QList<QAccessibleInterface*> lists = byRole(&window, QAccessible::List);
+    QCOMPARE(lists.size(), 1);
+    QCOMPARE(lists[0]->text(QAccessible::Name), "Подредени по дължина");
+    QStringList rowNames;
+    for (int i = 0; i < lists[0]->childCount(); ++i)
+        rowNames << lists[0]->child(i)->text(QAccessible::Name);
+    QCOMPARE(rowNames, rows(form.List1(0)));
+
+    QAccessibleInterface* info = QAccessible::queryAccessibleInterface(window.infoBox());
+    QVERIFY(info && info->textInterface());
+    QCOMPARE(info->text(QAccessible::Name), "Информация");
+    QAccessibleTextInterface* text = info->textInterface();
+    QCOMPARE(text->text(0, text->characterCount()),
+        "Наредбата, по отношение дължина на панталона, е правилна.");
+}
+
+void TestAccessibility::everyControlHasABulgarianName()
+{
+    Tarvello form;
+    TarvelloWindow window(form);
+    window.show();
+    pick(form, { 4 });
+    const QList<QWidget*> widgets { window.answerList(), window.infoBox(), window.clearButton(),
+        window.kindFrame(), window.kindButton(4), window.answerHeading() };
+    for (QWidget* widget : widgets) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(isBulgarian(node->text(QAccessible::Name)), widget->metaObject()->className());
+    }
+}
+
+void TestAccessibility::qtTextsAreBulgarian()
+{
+    Tarvello form;
+    TarvelloWindow window(form);
+    std::unique_ptr<QMenu> menu(window.infoBox()->createStandardContextMenu());
+    int checked = 0;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString label = action->text().section('\t', 0, 0).remove('&'); // not the shortcut
+        QVERIFY2(isBulgarian(label), qPrintable(action->text()));
+        ++checked;
+    }
+    QVERIFY(checked >= 2);
+
+    QMessageBox box(
+        QMessageBox::Critical, "Tarvello", runtimeErrorMessage(6, "Overflow"), QMessageBox::Ok);
+    QVERIFY2(isBulgarian(box.button(QMessageBox::Ok)->text().remove('&')),
+        qPrintable(box.button(QMessageBox::Ok)->text()));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
