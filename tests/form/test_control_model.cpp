@@ -14,12 +14,6 @@ enum class ListOp { Add, Remove, Clear };
 
 using FormAction = std::function<void(Form&)>;
 
-struct Seen {
-    int index;
-    Change change;
-    friend bool operator==(const Seen&, const Seen&) = default;
-};
-
 } // namespace
 
 class TestControlModel : public QObject {
@@ -211,6 +205,18 @@ void TestControlModel::optionGroupIsExclusive()
         QVERIFY(!button.Value());
     group(2).Caption(u"");
     QVERIFY2(group(2).Enabled(), "an empty caption leaves the button enabled");
+
+    // Controls outside any array have no group and no click handlers.
+    OptionButton alone;
+    alone.Value(true);
+    alone.userClick();
+    QVERIFY(alone.Value());
+    QVERIFY2(group(5).Value() == false && otherGroup(0).Value(), "a lone button touches no group");
+    ListBox list;
+    list.AddItem(u"а");
+    list.ListIndex(0);
+    list.userClick(-1);
+    QCOMPARE(list.ListIndex(), -1);
 }
 
 void TestControlModel::userClicks_data()

@@ -1,0 +1,109 @@
+#include "invariants.h"
+#include "mirror.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <deque>
+#include <random>
+
+using namespace tarvello;
+using namespace tarvello::test;
+
+// Random real input on the whole window: mouse clicks anywhere and the keys a pupil uses.
+// After every event the window must mirror the model and the model keep its invariants.
+class TestMonkey : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void randomInput_data();
+    void randomInput();
+};
+
+void TestMonkey::initTestCase()
+{
+    prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+void TestMonkey::randomInput_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("events");
+    QTest::newRow("seed_20261208") << quint32(20261208) << 20000;
+    QTest::newRow("seed_99_keys_and_clicks") << quint32(99) << 5000;
+}
+
+void TestMonkey::randomInput()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, events);
+
+    Tarvello form;
+    TarvelloWindow window(form);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    bool cleared = false;
+    form.Command1.onClick([&cleared](Integer) { cleared = true; });
+    InfoOracle oracle(form);
+
+    std::mt19937 random(seed);
+    auto uniform = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const QList<QPair<Qt::Key, const char*>> keys { { Qt::Key_Tab, "Tab" },
+        { Qt::Key_Backtab, "Shift+Tab" }, { Qt::Key_Up, "Up" }, { Qt::Key_Down, "Down" },
+        { Qt::Key_Left, "Left" }, { Qt::Key_Right, "Right" }, { Qt::Key_Space, "Space" },
+        { Qt::Key_Return, "Enter" } };
+    std::deque<QString> log;
+    int picks = 0;
+
+    for (int step = 0; step < events; ++step) {
+        cleared = false;
+        const int rowsBefore = form.List1(0).ListCount();
+        QString event;
+        if (uniform(0, 99) < 55) {
+            const QPoint point(uniform(0, window.width() - 1), uniform(0, window.height() - 1));
+            QWidget* target = window.childAt(point);
+            if (!target)
+                target = &window;
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window, point));
+            event = QString("click (%1, %2) on %3")
+                        .arg(point.x())
+                        .arg(point.y())
+                        .arg(target->metaObject()->className());
+        } else {
+            const auto& [key, name] = keys[uniform(0, int(keys.size()) - 1)];
+            QWidget* target = QApplication::focusWidget();
+            if (!target)
+                target = &window;
+            QTest::keyClick(target, key);
+            event = QString("%1 on %2").arg(name, target->metaObject()->className());
+        }
+        if (form.List1(0).ListCount() > rowsBefore)
+            ++picks;
+        log.push_back(QString("%1: %2").arg(step).arg(event));
+        if (log.size() > 25)
+            log.pop_front();
+
+        oracle.update(form, cleared);
+        QString wrong = QString::fromStdString(brokenInvariant(form));
+        if (wrong.isEmpty())
+            wrong = mirrorMismatch(form, window);
+        if (wrong.isEmpty() && form.Text1(0).Text() != oracle.expected())
+            wrong = "info box shows what it may not: " + qs(form.Text1(0).Text());
+        if (!wrong.isEmpty()) {
+            QStringList tail(log.begin(), log.end());
+            QFAIL(qPrintable(QString("seed %1, event %2: %3\nlast events:\n%4")
+                                 .arg(seed)
+                                 .arg(step)
+                                 .arg(wrong, tail.join('\n'))));
+        }
+    }
+    QVERIFY2(
+        picks > 100, qPrintable(QString("only %1 picks: the input misses the buttons").arg(picks)));
+}
+
+QTEST_MAIN(TestMonkey)
+#include "test_monkey.moc"
