@@ -12,10 +12,13 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QStyleOptionFocusRect>
 #include <QTranslator>
+#include <qdrawutil.h>
 
 #include <algorithm>
 
@@ -63,6 +66,7 @@ const QString usedKind = "Използван: %1";
 const QColor formColour(192, 192, 255);
 const QColor labelColour(255, 192, 128);
 const QColor kindColour(255, 128, 0);
+const QColor clearColour(255, 0, 0);
 
 QString qs(const Text& text)
 {
@@ -156,6 +160,48 @@ const std::array<int, 7> TarvelloWindow::screenOrder = [] {
     return order;
 }();
 
+void KindFrame::paintEvent(QPaintEvent*)
+{
+    // An etched edge whose top line runs through the middle of the caption.
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const int top = metrics.height() / 2;
+    qDrawShadeRect(&painter, rect().adjusted(0, top, 0, 0), palette(), true, 1);
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, palette().color(backgroundRole()));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+ClearButton::ClearButton(QWidget* parent) : QPushButton(parent)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, clearColour);
+    colours.setColor(QPalette::Light, clearColour.lighter(160));
+    colours.setColor(QPalette::Midlight, clearColour.lighter(130));
+    colours.setColor(QPalette::Dark, clearColour.darker(200));
+    colours.setColor(QPalette::Mid, clearColour.darker(150));
+    colours.setColor(QPalette::Shadow, Qt::black);
+    setPalette(colours);
+}
+
+void ClearButton::paintEvent(QPaintEvent*)
+{
+    // A flat red face with a raised edge, pressed in while held down.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    qDrawWinButton(&painter, rect(), palette(), isDown());
+    const QRect face = rect().adjusted(2, 2, -2, -2).translated(isDown() ? QPoint(1, 1) : QPoint());
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(face, Qt::AlignCenter, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = face.adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
 void KindButton::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -234,17 +280,11 @@ void TarvelloWindow::build()
     titleLabel_ = makeLabel(this, titleLabelPlace);
     answerHeading_ = makeLabel(this, answerHeadingPlace);
 
-    kindFrame_ = new QGroupBox(this);
+    kindFrame_ = new KindFrame(this);
     kindFrame_->setGeometry(pixels(kindFramePlace));
-    // An etched edge with the caption set into its top line, on the form's own colour.
-    kindFrame_->setStyleSheet(
-        QString("QGroupBox { background-color: %1; border: 2px groove rgb(150, 150, 200);"
-                " margin-top: 9px; }"
-                " QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }")
-            .arg(formColour.name()));
+    fillBackground(kindFrame_, formColour);
     for (const KindPlace& place : kindPlaces) {
         auto* button = new KindButton(kindFrame_);
-        button->setFont(font()); // not taken over through the frame's style sheet
         button->setGeometry(pixels(TwipRect { kindLeft, place.top, kindWidth, kindHeight }));
         button->setAutoExclusive(false);
         fillBackground(button, kindColour);
@@ -262,13 +302,8 @@ void TarvelloWindow::build()
         route([this, row] { form_.List1(0).userClick(static_cast<Integer>(row)); });
     });
 
-    clearButton_ = new QPushButton(this);
+    clearButton_ = new ClearButton(this);
     clearButton_->setGeometry(pixels(clearButtonPlace));
-    // A flat red face with a raised edge, pressed in while held.
-    clearButton_->setStyleSheet("QPushButton { background-color: rgb(255, 0, 0);"
-                                " border: 2px outset rgb(255, 128, 128); }"
-                                " QPushButton:pressed { border-style: inset; }"
-                                " QPushButton:focus { outline: 1px dotted black; }");
     connect(clearButton_, &QAbstractButton::clicked, this,
         [this] { route([this] { form_.Command1(0).userClick(); }); });
 
@@ -462,7 +497,9 @@ void prepareApplication(QApplication& app)
     app.setApplicationName("Tarvello");
     app.setApplicationVersion(TARVELLO_VERSION);
     QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64, 128, 256 })
+    // Up to 64 pixels: the window system takes every size it is given for the window; larger
+    // pictures of the program come from the installed icon theme.
+    for (int size : { 16, 24, 32, 48, 64 })
         icon.addFile(QString(":/icons/org.example.Tarvello-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 }

@@ -12,7 +12,9 @@
 
 #include "exercise/tarvello.h"
 
+#include <QGroupBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -20,10 +22,8 @@
 #include <functional>
 
 class QApplication;
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace tarvello {
 
@@ -41,6 +41,28 @@ signals:
 protected:
     void nextCheckState() override { }
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The kind frame: an etched edge with the caption set into its top line.
+class KindFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The clear button: a flat red face with a raised edge, as a graphical-style button.
+class ClearButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit ClearButton(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The answer list. A mouse click on a row, or Space/Enter on the current row, emits
@@ -73,10 +95,10 @@ public:
     KindButton* kindButton(int kind) const { return kindButtons_[static_cast<std::size_t>(kind)]; }
     AnswerList* answerList() const { return answerList_; }
     QPlainTextEdit* infoBox() const { return infoBox_; }
-    QPushButton* clearButton() const { return clearButton_; }
+    ClearButton* clearButton() const { return clearButton_; }
     QLabel* titleLabel() const { return titleLabel_; }
     QLabel* answerHeading() const { return answerHeading_; }
-    QGroupBox* kindFrame() const { return kindFrame_; }
+    KindFrame* kindFrame() const { return kindFrame_; }
 
     // Kind indexes in screen order, top to bottom (alphabetical order of the names).
     static const std::array<int, 7> screenOrder;
@@ -99,12 +121,12 @@ private:
 
     Tarvello& form_;
     std::array<KindButton*, 7> kindButtons_ {};
-    QGroupBox* kindFrame_ = nullptr;
+    KindFrame* kindFrame_ = nullptr;
     QLabel* titleLabel_ = nullptr;
     QLabel* answerHeading_ = nullptr;
     AnswerList* answerList_ = nullptr;
     QPlainTextEdit* infoBox_ = nullptr;
-    QPushButton* clearButton_ = nullptr;
+    ClearButton* clearButton_ = nullptr;
 };
 
 // The program's look, set once on the application before the window is made: the Fusion
