@@ -346,7 +346,6 @@ void TarvelloWindow::mirror()
         KindButton* button = kindButton(control.Index());
         button->setText(qs(control.Caption()));
         nameKindForAccess(control.Index());
-        const QSignalBlocker blocker(button);
         button->setChecked(control.Value());
         button->setEnabled(control.Enabled());
     }
@@ -358,11 +357,9 @@ void TarvelloWindow::mirror()
                     button->setText(qs(control.Caption()));
                     nameKindForAccess(control.Index());
                     break;
-                case Change::Kind::Value: {
-                    const QSignalBlocker blocker(button);
+                case Change::Kind::Value:
                     button->setChecked(control.Value());
                     break;
-                }
                 case Change::Kind::Enabled:
                     button->setEnabled(control.Enabled());
                     break;
