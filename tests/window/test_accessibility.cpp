@@ -46,6 +46,13 @@ QStringList names(const QList<QAccessibleInterface*>& nodes)
     return result;
 }
 
+QList<QPair<QObject*, QAccessible::Event>> seenEvents;
+
+void recordEvent(QAccessibleEvent* event)
+{
+    seenEvents << qMakePair(event->object(), event->type());
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -57,6 +64,7 @@ private slots:
     void kindButtonsReadTheirState();
     void answerRowsAndVerdictAreExposed();
     void everyControlHasABulgarianName();
+    void newInfoIsAnnounced();
     void qtTextsAreBulgarian();
 };
 
@@ -135,6 +143,28 @@ void TestAccessibility::everyControlHasABulgarianName()
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
         QVERIFY2(isBulgarian(node->text(QAccessible::Name)), widget->metaObject()->className());
     }
+}
+
+void TestAccessibility::newInfoIsAnnounced()
+{
+    Tarvello form;
+    TarvelloWindow window(form);
+    window.show();
+    QTRY_VERIFY2(
+        QAccessible::isActive(), "no assistive technology bus: run under the test wrapper");
+    seenEvents.clear();
+    QAccessible::installUpdateHandler(recordEvent);
+    pick(form, { 5 });
+    form.List1(0).userClick(0); // a take-back leaves the info box as it is
+    pick(form, { 1, 1 }); // the second click is on a used kind
+    QAccessible::installUpdateHandler(nullptr);
+
+    int alerts = 0;
+    for (const auto& [object, type] : seenEvents) {
+        if (object == window.infoBox() && type == QAccessible::Alert)
+            ++alerts;
+    }
+    QCOMPARE(alerts, 2);
 }
 
 void TestAccessibility::qtTextsAreBulgarian()
