@@ -17,8 +17,7 @@ int runProgram(int argc, char* argv[])
     TarvelloWindow window(form);
     QObject::connect(&window, &TarvelloWindow::runtimeError, &window,
         [&window](int number, const QString& description) {
-            QMessageBox::critical(&window, "Tarvello", runtimeErrorMessage(number, description));
-            QCoreApplication::exit(1);
+            reportRuntimeError(&window, number, description);
         });
 
     if (const QScreen* screen = window.screen()) {
@@ -28,6 +27,12 @@ int runProgram(int argc, char* argv[])
     }
     window.show();
     return app.exec();
+}
+
+void reportRuntimeError(QWidget* window, int number, const QString& description)
+{
+    QMessageBox::critical(window, "Tarvello", runtimeErrorMessage(number, description));
+    QCoreApplication::exit(1);
 }
 
 } // namespace tarvello

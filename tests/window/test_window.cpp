@@ -1,4 +1,5 @@
 #include "mirror.h"
+#include "startup.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -6,12 +7,14 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -113,6 +116,7 @@ private slots:
     void fontHasCyrillic();
     void windowFrame();
     void runtimeErrorIsReported();
+    void runtimeErrorEndsTheProgram();
 };
 
 void TestWindow::initTestCase()
@@ -518,6 +522,24 @@ void TestWindow::runtimeErrorIsReported()
     QCOMPARE(errors[0][0].toInt(), 340);
     QCOMPARE(errors[0][1].toString(), "Control array element '3' doesn't exist");
     QCOMPARE(runtimeErrorMessage(340, "x"), "Run-time error '340':\n\nx");
+}
+
+void TestWindow::runtimeErrorEndsTheProgram()
+{
+    Fixture f;
+    QString title, text;
+    QTimer::singleShot(0, &f.window, [&f] { reportRuntimeError(&f.window, 6, "Overflow"); });
+    QTimer::singleShot(50, &f.window, [&title, &text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    QTimer::singleShot(5000, &f.window, [] { QCoreApplication::exit(99); }); // no message box came
+    QCOMPARE(QApplication::exec(), 1);
+    QCOMPARE(title, "Tarvello");
+    QCOMPARE(text, "Run-time error '6':\n\nOverflow");
 }
 
 QTEST_MAIN(TestWindow)
