@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -152,13 +154,6 @@ QLabel* makeLabel(QWidget* parent, TwipRect place)
 }
 
 } // namespace
-
-const std::array<int, 7> TarvelloWindow::screenOrder = [] {
-    std::array<int, 7> order {};
-    for (std::size_t row = 0; row < kindPlaces.size(); ++row)
-        order[row] = kindPlaces[row].kind;
-    return order;
-}();
 
 void KindFrame::paintEvent(QPaintEvent*)
 {
@@ -426,10 +421,10 @@ void TarvelloWindow::route(const std::function<void()>& userAction)
 
 void TarvelloWindow::moveKindFocus(KindButton* from, int step)
 {
-    for (std::size_t row = 0; row < screenOrder.size(); ++row) {
-        if (kindButton(screenOrder[row]) == from) {
-            const int next = (static_cast<int>(row) + step + 7) % 7;
-            kindButton(screenOrder[static_cast<std::size_t>(next)])->setFocus(Qt::OtherFocusReason);
+    for (std::size_t row = 0; row < kindPlaces.size(); ++row) {
+        if (kindButton(kindPlaces[row].kind) == from) {
+            const auto next = static_cast<std::size_t>((static_cast<int>(row) + step + 7) % 7);
+            kindButton(kindPlaces[next].kind)->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
@@ -460,9 +455,9 @@ bool TarvelloWindow::focusNextPrevChild(bool next)
         break;
     case 1:
         widget = kindButtons_[0];
-        for (KindButton* button : kindButtons_) {
-            if (button->isChecked())
-                widget = button;
+        for (const OptionButton& control : form_.Option1) {
+            if (control.Value())
+                widget = kindButton(control.Index());
         }
         break;
     case 2:
@@ -494,10 +489,8 @@ void prepareApplication(QApplication& app)
     app.setApplicationName("Tarvello");
     app.setApplicationVersion(TARVELLO_VERSION);
     QIcon icon;
-    // Up to 64 pixels: the window system takes every size it is given for the window; larger
-    // pictures of the program come from the installed icon theme.
-    for (int size : { 16, 24, 32, 48, 64 })
-        icon.addFile(QString(":/icons/org.example.Tarvello-%1.png").arg(size), QSize(size, size));
+    for (const QFileInfo& file : QDir(":/icons").entryInfoList())
+        icon.addFile(file.filePath());
     QApplication::setWindowIcon(icon);
 }
 

@@ -100,9 +100,6 @@ public:
     QLabel* answerHeading() const { return answerHeading_; }
     KindFrame* kindFrame() const { return kindFrame_; }
 
-    // Kind indexes in screen order, top to bottom (alphabetical order of the names).
-    static const std::array<int, 7> screenOrder;
-
     // The info box's text as the window shows it: line breaks in place of CR LF.
     static QString displayText(const Text& text);
 
