@@ -3,7 +3,8 @@
 // played-through exercise. Prints p50, p99 and the maximum for each kind of click.
 //   QT_QPA_PLATFORM=offscreen click_latency [CLICKS]
 
-#include "window_layout.h"
+#include "startup.h"
+#include "tarvello_window.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

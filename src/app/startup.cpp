@@ -1,16 +1,79 @@
 #include "startup.h"
 
-#include "window_layout.h"
+#include "accessibility.h"
+#include "config.h"
+#include "tarvello_window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace tarvello {
 
+namespace {
+
+// Where no platform can start (no display, a wrong one, a missing plugin), Qt aborts the
+// program with advice to reinstall it. While the platform starts, its messages are held
+// back: if it starts, they go on to where they would have gone; if not, one line says why.
+class PlatformStart {
+public:
+    PlatformStart() { previous_ = qInstallMessageHandler(hold); }
+
+    // The platform has started: hands on what was held and puts the old handler back.
+    ~PlatformStart()
+    {
+        qInstallMessageHandler(previous_);
+        for (const Held& message : held_)
+            previous_(message.type,
+                QMessageLogContext(message.file.constData(), message.line,
+                    message.function.constData(), message.category.constData()),
+                message.text);
+        held_.clear();
+    }
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray file, function, category;
+        int line;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg) {
+            std::fputs(
+                "tarvello: no display could be opened; start it in a desktop session\n", stderr);
+            std::_Exit(exitNoDisplay);
+        }
+        held_.push_back(
+            { type, context.file, context.function, context.category, context.line, text });
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::vector<Held> held_;
+};
+
+} // namespace
+
 int runProgram(int argc, char* argv[])
 {
+    auto platformStart = std::make_unique<PlatformStart>();
     QApplication app(argc, argv);
+    platformStart.reset();
     prepareApplication(app);
 
     Tarvello form;
@@ -19,20 +82,52 @@ int runProgram(int argc, char* argv[])
         [&window](int number, const QString& description) {
             reportRuntimeError(&window, number, description);
         });
-
-    if (const QScreen* screen = window.screen()) {
-        QRect place = window.rect();
-        place.moveCenter(screen->availableGeometry().center());
-        window.move(place.topLeft());
-    }
+    if (const QScreen* screen = window.screen())
+        window.move(windowPlace(window.size(), screen->availableGeometry()));
     window.show();
     return app.exec();
+}
+
+void prepareApplication(QApplication& app)
+{
+    // The pupil reads Bulgarian, whatever the system's language: Qt's own texts too.
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    auto* translator = new QTranslator(&app);
+    if (translator->load(
+            QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    // Fusion, so that the form's colours show on every desktop.
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    access::installKindButtonInterface();
+    app.setApplicationName("Tarvello");
+    app.setApplicationVersion(TARVELLO_VERSION);
+    QIcon icon;
+    for (const QFileInfo& file : QDir(":/icons").entryInfoList())
+        icon.addFile(file.filePath());
+    QApplication::setWindowIcon(icon);
+}
+
+QString windowCaption()
+{
+    return QStringLiteral(TARVELLO_PUBLISHER " Tarvello");
+}
+
+QPoint windowPlace(QSize size, QRect available)
+{
+    QRect place(QPoint(), size);
+    place.moveCenter(available.center());
+    return { std::max(place.left(), available.left()), std::max(place.top(), available.top()) };
+}
+
+QString runtimeErrorMessage(int number, const QString& description)
+{
+    return QString("Run-time error '%1':\n\n%2").arg(number).arg(description);
 }
 
 void reportRuntimeError(QWidget* window, int number, const QString& description)
 {
     QMessageBox::critical(window, "Tarvello", runtimeErrorMessage(number, description));
-    QCoreApplication::exit(1);
+    QCoreApplication::exit(exitRuntimeError);
 }
 
 } // namespace tarvello

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace tarvello {
 
@@ -21,6 +22,34 @@ void increment(Integer& i)
     if (i == std::numeric_limits<Integer>::max())
         throw RuntimeError(error::Overflow, "Overflow");
     ++i;
+}
+
+Observation::Observation(Observation&& other) noexcept
+    : control_(std::exchange(other.control_, nullptr)), id_(other.id_)
+{
+}
+
+Observation& Observation::operator=(Observation&& other) noexcept
+{
+    if (this != &other) {
+        end();
+        control_ = std::exchange(other.control_, nullptr);
+        id_ = other.id_;
+    }
+    return *this;
+}
+
+void Observation::end()
+{
+    if (control_ && control_->observerId_ == id_)
+        control_->observer_ = nullptr;
+    control_ = nullptr;
+}
+
+Observation Control::observe(ChangeObserver observer)
+{
+    observer_ = std::move(observer);
+    return Observation(this, ++observerId_);
 }
 
 void Control::notify(Change::Kind kind, Integer row) const

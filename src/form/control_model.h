@@ -57,6 +57,25 @@ using ChangeObserver = std::function<void(const Change&)>;
 using ClickHandler = std::function<void(Integer index)>;
 
 template<typename T> class ControlArray;
+class Control;
+
+// An observer's hold on its control. When it goes, the control reports to no one, unless a
+// newer observer has taken its place. The control must outlive it.
+class [[nodiscard]] Observation {
+public:
+    Observation() = default;
+    Observation(Observation&& other) noexcept;
+    Observation& operator=(Observation&& other) noexcept;
+    ~Observation() { end(); }
+
+    void end();
+
+private:
+    friend class Control;
+    Observation(Control* control, std::uint64_t id) : control_(control), id_(id) { }
+    Control* control_ = nullptr;
+    std::uint64_t id_ = 0;
+};
 
 class Control {
 public:
@@ -67,8 +86,9 @@ public:
     Integer Index() const { return index_; }
 
     // One observer per control; a new one replaces the old. It is told of every change
-    // after the change is made, and only when a value really changes.
-    void observe(ChangeObserver observer) { observer_ = std::move(observer); }
+    // after the change is made, and only when a value really changes, for as long as the
+    // returned Observation lives.
+    Observation observe(ChangeObserver observer);
 
 protected:
     void notify(Change::Kind kind, Integer row = -1) const;
@@ -77,9 +97,11 @@ protected:
 
 private:
     template<typename> friend class ControlArray;
+    friend class Observation;
     Integer index_ = 0;
     const std::vector<ClickHandler>* clickHandlers_ = nullptr;
     ChangeObserver observer_;
+    std::uint64_t observerId_ = 0;
 };
 
 class CaptionedControl : public Control {
@@ -160,6 +182,10 @@ public:
 };
 
 // A family of controls of one kind, told apart by the index 0 .. count-1.
+//
+// The members are made once, in the constructor, and never move: each of them points back
+// into the array (its click handlers, and an option button its group). So the member vector
+// is never resized, and the array can be neither copied nor moved.
 template<typename T> class ControlArray {
 public:
     explicit ControlArray(Integer count) : members_(static_cast<std::size_t>(count))

@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 using namespace tarvello;
 using namespace tarvello::test;
@@ -32,6 +34,7 @@ private slots:
     void changesAreReported_data();
     void changesAreReported();
     void observerSeesTheStateAfterTheChange();
+    void observationEndsWithItsHandle();
     void clickHandlersRunInOrder();
 };
 
@@ -160,8 +163,9 @@ void TestControlModel::failingOperationChangesNothing()
     int changes = 0;
     form.List1.onClick([&](Integer) { ++clicks; });
     form.Option1.onClick([&](Integer) { ++clicks; });
+    std::vector<Observation> watching;
     for (ListBox& list : form.List1)
-        list.observe([&](const Change&) { ++changes; });
+        watching.push_back(list.observe([&](const Change&) { ++changes; }));
     const Snapshot before = snapshot(form);
 
     try {
@@ -333,11 +337,12 @@ void TestControlModel::changesAreReported()
     auto record = [&seen](int who) {
         return [&seen, who](const Change& c) { seen << who << static_cast<int>(c.kind) << c.row; };
     };
+    std::vector<Observation> watching;
     for (OptionButton& button : form.Option1)
-        button.observe(record(button.Index()));
+        watching.push_back(button.observe(record(button.Index())));
     for (ListBox& list : form.List1)
-        list.observe(record(10 + list.Index()));
-    form.Text1(0).observe(record(20));
+        watching.push_back(list.observe(record(10 + list.Index())));
+    watching.push_back(form.Text1(0).observe(record(20)));
 
     action(form);
     QCOMPARE(seen, expected);
@@ -351,13 +356,33 @@ void TestControlModel::observerSeesTheStateAfterTheChange()
         list.AddItem(text);
     list.ListIndex(2);
     QStringList seen;
-    list.observe([&](const Change& c) {
+    const Observation watching = list.observe([&](const Change& c) {
         seen << QString("%1:%2:%3").arg(int(c.kind)).arg(list.ListCount()).arg(list.ListIndex());
     });
     list.RemoveItem(0);
     const int removed = int(Change::Kind::RowRemoved);
     const int index = int(Change::Kind::ListIndex);
     QCOMPARE(seen, (QStringList { QString("%1:2:1").arg(removed), QString("%1:2:1").arg(index) }));
+}
+
+void TestControlModel::observationEndsWithItsHandle()
+{
+    // A window that goes must not be called again; one that replaced it must stay called.
+    ControlArray<TextBox> boxes(1);
+    TextBox& box = boxes(0);
+    int first = 0, second = 0;
+    std::optional<Observation> older = box.observe([&](const Change&) { ++first; });
+    box.Text(u"а");
+    Observation newer = box.observe([&](const Change&) { ++second; });
+    older.reset(); // replaced already: must leave the newer observer alone
+    box.Text(u"б");
+    Observation moved = std::move(newer);
+    newer.end(); // moved from: holds nothing
+    box.Text(u"в");
+    moved.end();
+    box.Text(u"г");
+    QCOMPARE(first, 1);
+    QCOMPARE(second, 2);
 }
 
 void TestControlModel::clickHandlersRunInOrder()

@@ -2,8 +2,9 @@
 
 // Whether every widget of the window shows exactly what its control in the model holds.
 
+#include "startup.h"
 #include "support.h"
-#include "window_layout.h"
+#include "tarvello_window.h"
 
 #include <QPlainTextEdit>
 

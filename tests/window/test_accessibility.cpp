@@ -1,5 +1,6 @@
+#include "startup.h"
 #include "support.h"
-#include "window_layout.h"
+#include "tarvello_window.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,8 @@
 //   tarvello-screenshots DIRECTORY
 // Run with QT_QPA_PLATFORM=offscreen to need no display.
 
-#include "window_layout.h"
+#include "startup.h"
+#include "tarvello_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

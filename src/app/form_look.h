@@ -1,0 +1,23 @@
+#pragma once
+
+// The form's colours and font.
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace tarvello::look {
+
+inline const QColor form(192, 192, 255);
+inline const QColor label(255, 192, 128);
+inline const QColor kind(255, 128, 0);
+inline const QColor clear(255, 0, 0);
+
+// Times New Roman, 12 point, or the nearest serif face with Cyrillic letters.
+QFont formFont();
+
+// Gives `widget` a background of `colour`, filled behind it.
+void fillBackground(QWidget* widget, const QColor& colour);
+
+} // namespace tarvello::look

@@ -1,0 +1,202 @@
+#include "tarvello_window.h"
+
+#include "accessibility.h"
+#include "form_look.h"
+#include "startup.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <map>
+
+namespace tarvello {
+
+namespace {
+
+QString qs(const Text& text)
+{
+    return QString::fromStdU16String(text);
+}
+
+} // namespace
+
+TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
+    : QWidget(parent,
+          Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+              Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      form_(form)
+{
+    setWindowTitle(windowCaption());
+    setFixedSize(layout::pixels(layout::clientArea).size());
+    setFont(look::formFont());
+    look::fillBackground(this, look::form);
+
+    std::map<int, QWidget*> stops;
+    for (const layout::ControlPlace& row : layout::visibleControls) {
+        QWidget* widget = makeControl(row.control);
+        widget->setGeometry(layout::pixels(row.place));
+        if (row.tabStop != layout::noFocus)
+            stops[row.tabStop] = widget;
+    }
+    for (const auto& [order, widget] : stops)
+        focusRing_.push_back(widget);
+    // Qt's own chain, for what the ring does not cover: the same order.
+    QWidget* previous = nullptr;
+    for (QWidget* stop : focusRing_) {
+        QWidget* entry = stop == kindFrame_ ? kindButton(0) : stop;
+        if (previous)
+            setTabOrder(previous, entry);
+        previous = stop == kindFrame_ ? kindButton(contents::kindCount - 1) : entry;
+    }
+    if (!focusRing_.empty())
+        focusEntryOf(focusRing_.front())->setFocus();
+}
+
+QWidget* TarvelloWindow::makeControl(layout::Shown control)
+{
+    switch (control) {
+    case layout::Shown::TitleLabel:
+        return titleLabel_ = makeLabel(form_.Label1(0));
+    case layout::Shown::AnswerHeading:
+        return answerHeading_ = makeLabel(form_.Label1(1));
+    case layout::Shown::KindFrame:
+        kindFrame_ = new KindFrame(this);
+        look::fillBackground(kindFrame_, look::form);
+        bind(form_.Frame1, [this] {
+            kindFrame_->setTitle(qs(form_.Frame1.Caption()));
+            kindFrame_->setAccessibleName(kindFrame_->title());
+        });
+        makeKindButtons();
+        return kindFrame_;
+    case layout::Shown::AnswerList:
+        answerList_ = new AnswerList(this);
+        answerList_->setAccessibleName(access::answerList);
+        answerList_->setAccessibleDescription(access::answerListHelp);
+        bind(form_.List1(0), [this] { answerList_->showState(form_.List1(0)); });
+        connect(answerList_, &AnswerList::rowChosen, this, [this](int row) {
+            route([this, row] { form_.List1(0).userClick(static_cast<Integer>(row)); });
+        });
+        return answerList_;
+    case layout::Shown::ClearButton:
+        clearButton_ = new ClearButton(this);
+        clearButton_->setAccessibleDescription(access::clearButtonHelp);
+        bind(form_.Command1(0), [this] { clearButton_->setText(qs(form_.Command1(0).Caption())); });
+        connect(clearButton_, &QAbstractButton::clicked, this,
+            [this] { route([this] { form_.Command1(0).userClick(); }); });
+        return clearButton_;
+    case layout::Shown::InfoBox:
+        infoBox_ = new QPlainTextEdit(this);
+        infoBox_->setReadOnly(true);
+        infoBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        infoBox_->setTabChangesFocus(true);
+        infoBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        infoBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        infoBox_->setFocusPolicy(Qt::StrongFocus);
+        infoBox_->setAccessibleName(access::infoBox);
+        infoBox_->setAccessibleDescription(access::infoBoxHelp);
+        bind(form_.Text1(0), [this] {
+            const QString text = displayText(form_.Text1(0).Text());
+            if (infoBox_->toPlainText() == text)
+                return;
+            infoBox_->setPlainText(text);
+            // A new description or verdict is news wherever the focus is.
+            access::raiseAlert(infoBox_);
+        });
+        return infoBox_;
+    }
+    Q_UNREACHABLE();
+}
+
+QLabel* TarvelloWindow::makeLabel(Label& control)
+{
+    auto* label = new QLabel(this);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    look::fillBackground(label, look::label);
+    bind(control, [label, &control] { label->setText(qs(control.Caption())); });
+    return label;
+}
+
+void TarvelloWindow::makeKindButtons()
+{
+    for (std::size_t row = 0; row < layout::kindAtRow.size(); ++row) {
+        const Integer kind = layout::kindAtRow[row];
+        auto* button = new KindButton(kindFrame_);
+        button->setGeometry(layout::pixels(layout::kindButtonPlace(static_cast<int>(row))));
+        button->setAutoExclusive(false);
+        button->setAccessibleDescription(access::kindButtonHelp);
+        look::fillBackground(button, look::kind);
+        OptionButton& control = form_.Option1(kind);
+        bind(control, [button, &control, name = qs(form_.List1(1).List(kind))] {
+            button->showState(control, name);
+        });
+        connect(button, &QAbstractButton::clicked, this,
+            [this, kind] { route([this, kind] { form_.Option1(kind).userClick(); }); });
+        connect(button, &KindButton::focusStep, this,
+            [this, button](int step) { moveKindFocus(button, step); });
+        kindButtons_[static_cast<std::size_t>(kind)] = button;
+    }
+}
+
+template<typename Control> void TarvelloWindow::bind(Control& control, std::function<void()> show)
+{
+    show();
+    observations_.push_back(control.observe([show](const Change&) { show(); }));
+}
+
+void TarvelloWindow::route(const std::function<void()>& userAction)
+{
+    try {
+        userAction();
+    } catch (const RuntimeError& e) {
+        emit runtimeError(e.number(), QString::fromUtf8(e.what()));
+    }
+}
+
+void TarvelloWindow::moveKindFocus(KindButton* from, int step)
+{
+    const auto rows = static_cast<int>(layout::kindAtRow.size());
+    for (int row = 0; row < rows; ++row) {
+        if (kindButton(layout::kindAtRow[static_cast<std::size_t>(row)]) == from) {
+            const auto next = static_cast<std::size_t>((row + step + rows) % rows);
+            kindButton(layout::kindAtRow[next])->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+QWidget* TarvelloWindow::focusStopOf(QWidget* widget) const
+{
+    return widget && widget->parentWidget() == kindFrame_ ? kindFrame_ : widget;
+}
+
+QWidget* TarvelloWindow::focusEntryOf(QWidget* stop) const
+{
+    // Entering the kind buttons lands on the selected one, or on the first if none is.
+    if (stop != kindFrame_)
+        return stop;
+    for (const OptionButton& control : form_.Option1) {
+        if (control.Value())
+            return kindButton(control.Index());
+    }
+    return kindButton(0);
+}
+
+bool TarvelloWindow::focusNextPrevChild(bool next)
+{
+    const auto stop = std::find(focusRing_.begin(), focusRing_.end(), focusStopOf(focusWidget()));
+    if (stop == focusRing_.end())
+        return QWidget::focusNextPrevChild(next);
+    const auto count = static_cast<std::ptrdiff_t>(focusRing_.size());
+    const std::ptrdiff_t at = (stop - focusRing_.begin() + (next ? 1 : count - 1)) % count;
+    focusEntryOf(focusRing_[static_cast<std::size_t>(at)])
+        ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+QString TarvelloWindow::displayText(const Text& text)
+{
+    return qs(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace tarvello
