@@ -4,6 +4,7 @@
 // missing member (340) or row (380) and change nothing.
 
 #include "invariants.h"
+#include "snapshot.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,35 +14,6 @@ using namespace tarvello;
 using namespace tarvello::test;
 
 namespace {
-
-struct State {
-    std::vector<Text> captions;
-    std::vector<bool> values;
-    std::vector<std::vector<Text>> lists;
-    std::vector<Integer> listIndexes;
-    Text info;
-    Integer selectedIndex;
-    bool operator==(const State&) const = default;
-};
-
-State stateOf(const Form& form)
-{
-    State s;
-    for (const OptionButton& button : form.Option1) {
-        s.captions.push_back(button.Caption());
-        s.values.push_back(button.Value());
-    }
-    for (const ListBox& list : form.List1) {
-        std::vector<Text> rows;
-        for (Integer row = 0; row < list.ListCount(); ++row)
-            rows.push_back(list.List(row));
-        s.lists.push_back(rows);
-        s.listIndexes.push_back(list.ListIndex());
-    }
-    s.info = form.Text1(0).Text();
-    s.selectedIndex = form.SelectedIndex;
-    return s;
-}
 
 [[noreturn]] void fail(std::size_t event, const std::string& what)
 {
@@ -90,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             event = [&form, index, row] { form.List1(index).userClick(row); };
         }
 
-        const State before = stateOf(form);
+        const Snapshot before = snapshot(form);
         int raised = 0;
         try {
             event();
@@ -102,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "run-time error " + std::to_string(raised) + ", expected " +
                     std::to_string(expectedError));
         if (raised != 0) {
-            if (!(stateOf(form) == before))
+            if (!(snapshot(form) == before))
                 fail(i / 2, "a failed event changed the form");
             continue;
         }

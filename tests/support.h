@@ -1,9 +1,9 @@
 #pragma once
 
-// Helpers shared by the tests: conversions between the model's texts and QString, and a
-// snapshot of everything a form holds.
+// Helpers shared by the tests: the form's texts as QStrings, and clicks on the model.
 
 #include "exercise/tarvello.h"
+#include "snapshot.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +21,27 @@ inline QString qs(std::u16string_view text)
     return QString::fromStdU16String(std::u16string(text));
 }
 
+// The form's own texts, as the tests expect them. Only the form-contents test spells them out.
+inline QStringList fromContents(const std::array<std::u16string_view, contents::kindCount>& texts)
+{
+    QStringList result;
+    for (std::u16string_view text : texts)
+        result << qs(text);
+    return result;
+}
+inline const QStringList names = fromContents(contents::kindNames); // by kind index
+inline const QStringList descriptions = fromContents(contents::kindDescriptions);
+inline const QString correct = qs(verdict::correct);
+inline const QString wrong = qs(verdict::wrong);
+
+inline QStringList namesOf(const QList<int>& kinds)
+{
+    QStringList result;
+    for (int kind : kinds)
+        result << names[kind];
+    return result;
+}
+
 inline QStringList rows(const ListBox& list)
 {
     QStringList result;
@@ -35,35 +56,6 @@ inline QStringList captions(const Form& form)
     for (const OptionButton& button : form.Option1)
         result << qs(button.Caption());
     return result;
-}
-
-// Everything the form holds, for comparing a whole form before and after an operation.
-struct Snapshot {
-    QStringList captions;
-    QList<bool> values;
-    QList<bool> enabled;
-    QList<QStringList> lists;
-    QList<int> listIndexes;
-    QString info;
-    int selectedIndex;
-    friend bool operator==(const Snapshot&, const Snapshot&) = default;
-};
-
-inline Snapshot snapshot(const Form& form)
-{
-    Snapshot s;
-    s.captions = captions(form);
-    for (const OptionButton& button : form.Option1) {
-        s.values << button.Value();
-        s.enabled << button.Enabled();
-    }
-    for (const ListBox& list : form.List1) {
-        s.lists << rows(list);
-        s.listIndexes << list.ListIndex();
-    }
-    s.info = qs(form.Text1(0).Text());
-    s.selectedIndex = form.SelectedIndex;
-    return s;
 }
 
 // Clicks the kind buttons with these kind indexes, one after another, as the user would.

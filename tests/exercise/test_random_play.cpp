@@ -1,5 +1,6 @@
 #include "invariants.h"
 #include "support.h"
+#include "test_main.h"
 
 #include <QTest>
 
@@ -63,5 +64,5 @@ void TestRandomPlay::invariantsHoldForRandomClicks()
     QVERIFY2(verdictsSeen > 0, "the random clicks never reached a verdict");
 }
 
-QTEST_GUILESS_MAIN(TestRandomPlay)
+TARVELLO_CORE_TEST_MAIN(TestRandomPlay)
 #include "test_random_play.moc"

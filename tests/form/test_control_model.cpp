@@ -1,5 +1,6 @@
 #include "form/control_model.h"
 #include "support.h"
+#include "test_main.h"
 
 #include <QTest>
 
@@ -395,5 +396,5 @@ void TestControlModel::clickHandlersRunInOrder()
     QCOMPARE(order, (QList<int> { 1, 0, 2, 0 }));
 }
 
-QTEST_GUILESS_MAIN(TestControlModel)
+TARVELLO_CORE_TEST_MAIN(TestControlModel)
 #include "test_control_model.moc"

@@ -1,4 +1,5 @@
 #include "support.h"
+#include "test_main.h"
 
 #include <QTest>
 
@@ -102,5 +103,5 @@ void TestFormContents::assignmentText()
     QCOMPARE(lines[8], "Съберете допълнително информация за видове панталон.");
 }
 
-QTEST_GUILESS_MAIN(TestFormContents)
+TARVELLO_CORE_TEST_MAIN(TestFormContents)
 #include "test_form_contents.moc"

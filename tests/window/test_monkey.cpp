@@ -1,5 +1,6 @@
 #include "invariants.h"
 #include "mirror.h"
+#include "window_test_main.h"
 
 #include <QApplication>
 #include <QTest>
@@ -16,15 +17,9 @@ class TestMonkey : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void randomInput_data();
     void randomInput();
 };
-
-void TestMonkey::initTestCase()
-{
-    prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-}
 
 void TestMonkey::randomInput_data()
 {
@@ -105,5 +100,5 @@ void TestMonkey::randomInput()
         picks > 100, qPrintable(QString("only %1 picks: the input misses the buttons").arg(picks)));
 }
 
-QTEST_MAIN(TestMonkey)
+TARVELLO_WINDOW_TEST_MAIN(TestMonkey)
 #include "test_monkey.moc"

@@ -1,5 +1,6 @@
 #include "mirror.h"
 #include "startup.h"
+#include "window_test_main.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -22,9 +23,6 @@ using namespace tarvello;
 using namespace tarvello::test;
 
 namespace {
-
-const QString correct = "Наредбата, по отношение дължина на панталона, е правилна.";
-const QString wrong = "Грешна наредба!";
 
 // A form with its window, shown and active, and a record of every Click the model routes.
 struct Fixture {
@@ -93,7 +91,6 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void startsAsStored();
     void routing_data();
     void routing();
@@ -119,20 +116,15 @@ private slots:
     void runtimeErrorEndsTheProgram();
 };
 
-void TestWindow::initTestCase()
-{
-    prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-}
-
 void TestWindow::startsAsStored()
 {
     Fixture f;
     verifyMirror(f);
     QCOMPARE(f.window.infoBox()->toPlainText().count('\n'), 9);
-    QCOMPARE(f.window.titleLabel()->text(), "Tarvello");
-    QCOMPARE(f.window.answerHeading()->text(), "по дължина");
-    QCOMPARE(f.window.kindFrame()->title(), "Панталони - по азбучен ред");
-    QCOMPARE(f.window.clearButton()->text(), "Чисти");
+    QCOMPARE(f.window.titleLabel()->text(), qs(contents::title));
+    QCOMPARE(f.window.answerHeading()->text(), qs(contents::answerHeading));
+    QCOMPARE(f.window.kindFrame()->title(), qs(contents::kindFrame));
+    QCOMPARE(f.window.clearButton()->text(), qs(contents::clearButton));
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     QCOMPARE(QApplication::focusWidget(), f.window.infoBox());
     QCOMPARE(f.kindClicks.size() + f.listClicks.size() + f.clearClicks.size(), 0);
@@ -144,12 +136,10 @@ void TestWindow::routing_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("caption");
 
-    const QStringList alphabetical { "бермуди", "брич", "гаучо", "голф", "джамайка", "капри",
-        "шорти" };
-    const QList<int> kinds { 2, 6, 3, 4, 1, 5, 0 };
-    for (int row = 0; row < 7; ++row)
-        QTest::addRow("row_%d_%s", row + 1, qPrintable(alphabetical[row]))
-            << row << kinds[row] << alphabetical[row];
+    const QList<int> kinds { 2, 6, 3, 4, 1, 5, 0 }; // alphabetical order of their names
+    for (int row = 0; row < contents::kindCount; ++row)
+        QTest::addRow("row_%d_%s", row + 1, qPrintable(names[kinds[row]]))
+            << row << kinds[row] << names[kinds[row]];
 }
 
 void TestWindow::routing()
@@ -208,9 +198,9 @@ void TestWindow::takeBackMiddleRow()
     Fixture f;
     f.clickKinds({ 2, 6, 3 });
     f.clickRow(1);
-    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "бермуди", "гаучо" }));
-    QCOMPARE(f.window.kindButton(6)->text(), "брич");
-    QCOMPARE(f.window.infoBox()->toPlainText(), "гаучо - непосредствено под коляното;");
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ 2, 3 }));
+    QCOMPARE(f.window.kindButton(6)->text(), names[6]);
+    QCOMPARE(f.window.infoBox()->toPlainText(), descriptions[3]);
     QCOMPARE(f.listClicks, QList<int> { 0 });
     verifyMirror(f);
 }
@@ -341,10 +331,10 @@ void TestWindow::spacePicks()
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.window.kindButton(4)->setFocus();
     f.key(Qt::Key_Space);
-    QCOMPARE(shownRows(f.window.answerList()), QStringList { "голф" });
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ 4 }));
     QCOMPARE(f.kindClicks, QList<int> { 4 });
     f.key(Qt::Key_Space); // a used kind: nothing more
-    QCOMPARE(shownRows(f.window.answerList()), QStringList { "голф" });
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ 4 }));
     verifyMirror(f);
 }
 
@@ -362,11 +352,11 @@ void TestWindow::listKeys()
     QCOMPARE(f.window.answerList()->count(), 3);
     QCOMPARE(f.window.answerList()->currentRow(), 1);
     f.key(Qt::Key_Return);
-    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "бермуди", "гаучо" }));
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ 2, 3 }));
     QCOMPARE(f.window.answerList()->currentRow(), 1); // the row that moved up into its place
     f.key(Qt::Key_Up);
     f.key(Qt::Key_Space);
-    QCOMPARE(shownRows(f.window.answerList()), QStringList { "гаучо" });
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ 3 }));
     QCOMPARE(f.listClicks, (QList<int> { 0, 0 }));
     verifyMirror(f);
 }
@@ -387,13 +377,13 @@ void TestWindow::accessibleActionPicksOnce()
     QTRY_COMPARE(f.kindClicks, (QList<int> { 4, 5 }));
     QTest::qWait(200);
     QCOMPARE(f.kindClicks, (QList<int> { 4, 5 }));
-    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "голф", "капри" }));
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ 4, 5 }));
 
     // Taken back while still the selected button: toggling it picks it again, once.
     f.clickRow(1);
     QVERIFY(f.window.kindButton(5)->isChecked());
     other->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    QCOMPARE(shownRows(f.window.answerList()), (QStringList { "голф", "капри" }));
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ 4, 5 }));
     QCOMPARE(f.kindClicks, (QList<int> { 4, 5, 5 }));
     verifyMirror(f);
 }
@@ -486,8 +476,10 @@ void TestWindow::fontHasCyrillic()
             info.family().contains("Serif"),
         qPrintable(info.family()));
     const QFontMetrics metrics(font);
-    for (QChar c : QString("шортиджамайкабермудигаучоголфкаприбричЧистипо дължина"))
-        QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+    const QString shown = names.join("") + descriptions.join("") + qs(contents::clearButton) +
+        qs(contents::answerHeading) + qs(contents::kindFrame) + qs(contents::assignment);
+    for (QChar c : shown)
+        QVERIFY2(!c.isPrint() || metrics.inFont(c), qPrintable(QString(c)));
     for (QWidget* widget : f.window.findChildren<QWidget*>())
         QVERIFY2(
             QFontInfo(widget->font()).family() == info.family(), widget->metaObject()->className());
@@ -543,5 +535,5 @@ void TestWindow::runtimeErrorEndsTheProgram()
     QCOMPARE(text, "Run-time error '6':\n\nOverflow");
 }
 
-QTEST_MAIN(TestWindow)
+TARVELLO_WINDOW_TEST_MAIN(TestWindow)
 #include "test_window.moc"
