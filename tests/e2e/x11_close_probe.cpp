@@ -1,7 +1,8 @@
 // Waits for a mapped top-level window whose name ends with the given text, checks its size
-// and asks it to close with WM_DELETE_WINDOW, as a window manager's close button does.
+// and that its top-left corner is on the screen, and asks it to close with WM_DELETE_WINDOW,
+// as a window manager's close button does.
 //   x11_close_probe NAME_SUFFIX WIDTH HEIGHT [SECONDS]
-// Exit status 0 when the window was found with that size and the request was sent.
+// Exit status 0 when the window was found so and the request was sent.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -89,10 +90,14 @@ int main(int argc, char* argv[])
 
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
-    std::printf("window '%s' %dx%d\n", windowName(display, window).c_str(), attributes.width,
-        attributes.height);
+    std::printf("window '%s' %dx%d at %d,%d\n", windowName(display, window).c_str(),
+        attributes.width, attributes.height, attributes.x, attributes.y);
     if (attributes.width != width || attributes.height != height) {
         std::fprintf(stderr, "expected %dx%d\n", width, height);
+        return 1;
+    }
+    if (attributes.x < 0 || attributes.y < 0) {
+        std::fprintf(stderr, "the window's top-left corner is off the screen\n");
         return 1;
     }
 

@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace tarvello;
@@ -78,6 +80,23 @@ public:
     }
 };
 
+// A held key as a keyboard sends it: a press, `repeats` pairs of repeated release and
+// press, then the release.
+void holdKey(QWidget* widget, int key, int repeats)
+{
+    const QString text = key == Qt::Key_Space ? " " : "\r";
+    auto send = [&](QEvent::Type type, bool repeated) {
+        QKeyEvent event(type, key, Qt::NoModifier, text, repeated);
+        QApplication::sendEvent(widget, &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < repeats; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+}
+
 QColor colourAt(QWidget* widget, QPoint point)
 {
     const QPixmap pixmap = widget->grab();
@@ -106,6 +125,15 @@ private slots:
     void spacePicks();
     void listKeys();
     void accessibleActionPicksOnce();
+    void wholeKindButtonTakesTheClick_data();
+    void wholeKindButtonTakesTheClick();
+    void answerListKeepsACurrentRow_data();
+    void answerListKeepsACurrentRow();
+    void heldKeyCountsOnce_data();
+    void heldKeyCountsOnce();
+    void accessibleRowActionsTakeBackOnce();
+    void windowPlace_data();
+    void windowPlace();
     void geometry_data();
     void geometry();
     void colours_data();
@@ -386,6 +414,151 @@ void TestWindow::accessibleActionPicksOnce()
     QCOMPARE(shownRows(f.window.answerList()), namesOf({ 4, 5 }));
     QCOMPARE(f.kindClicks, (QList<int> { 4, 5, 5 }));
     verifyMirror(f);
+}
+
+void TestWindow::wholeKindButtonTakesTheClick_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("used");
+    QTest::addColumn<QPoint>("point");
+
+    // A kind button is 100 x 20 pixels: the circle at the left, then the caption's text.
+    QTest::newRow("beside_a_short_name") << 4 << false << QPoint(95, 10);
+    QTest::newRow("bottom_right_corner") << 6 << false << QPoint(99, 19);
+    QTest::newRow("used_button_middle") << 3 << true << QPoint(50, 10);
+    QTest::newRow("used_button_right_edge") << 3 << true << QPoint(97, 3);
+}
+
+void TestWindow::wholeKindButtonTakesTheClick()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, used);
+    QFETCH(QPoint, point);
+
+    Fixture f;
+    if (used)
+        f.form.Option1(static_cast<Integer>(kind)).userClick();
+    f.kindClicks.clear();
+    QTest::mouseClick(f.window.kindButton(kind), Qt::LeftButton, {}, point);
+    QCOMPARE(f.kindClicks, QList<int> { kind });
+    QCOMPARE(shownRows(f.window.answerList()), namesOf({ kind }));
+    verifyMirror(f);
+}
+
+void TestWindow::answerListKeepsACurrentRow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("enter") << int(Qt::Key_Return);
+}
+
+void TestWindow::answerListKeepsACurrentRow()
+{
+    QFETCH(int, key);
+
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    AnswerList* list = f.window.answerList();
+    f.clickKinds({ 2, 6 });
+    f.clickRow(1);
+    f.clickRow(0); // the list has been used and emptied
+    f.clickKinds({ 3, 4 });
+    f.key(Qt::Key_Tab); // from the kind button clicked last into the list
+    QCOMPARE(QApplication::focusWidget(), list);
+    QVERIFY(list->currentIndex().isValid());
+
+    // The current row shows: it looks different with the focus than without.
+    const QRect row = list->visualRect(list->currentIndex());
+    const QImage focused = list->viewport()->grab(row).toImage();
+    f.window.infoBox()->setFocus();
+    QVERIFY(list->viewport()->grab(row).toImage() != focused);
+    list->setFocus();
+
+    f.key(key);
+    f.key(key); // the focus has stayed in the list: its next row is current now
+    QCOMPARE(f.listClicks.size(), 4);
+    QCOMPARE(list->count(), 0);
+    verifyMirror(f);
+}
+
+void TestWindow::heldKeyCountsOnce_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("key");
+
+    QTest::newRow("answer_list_space") << "list" << int(Qt::Key_Space);
+    QTest::newRow("answer_list_enter") << "list" << int(Qt::Key_Return);
+    QTest::newRow("clear_button_space") << "clear" << int(Qt::Key_Space);
+    QTest::newRow("clear_button_enter") << "clear" << int(Qt::Key_Return);
+    QTest::newRow("clear_button_keypad_enter") << "clear" << int(Qt::Key_Enter);
+    QTest::newRow("kind_button_space") << "kind" << int(Qt::Key_Space);
+}
+
+void TestWindow::heldKeyCountsOnce()
+{
+    QFETCH(QString, target);
+    QFETCH(int, key);
+
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickKinds({ 0, 1, 2, 3, 4, 5 });
+    const QMap<QString, QWidget*> targets { { "list", f.window.answerList() },
+        { "clear", f.window.clearButton() }, { "kind", f.window.kindButton(6) } };
+    QWidget* widget = targets[target];
+    widget->setFocus(Qt::TabFocusReason);
+    f.kindClicks.clear();
+    holdKey(widget, key, 10);
+    QCOMPARE(f.kindClicks.size() + f.listClicks.size() + f.clearClicks.size(), 1);
+    verifyMirror(f);
+}
+
+void TestWindow::accessibleRowActionsTakeBackOnce()
+{
+    // Every way assistive technology can work a row: each action the row offers, and
+    // selecting it through the list.
+    using Way = std::function<void(QAccessibleInterface * list)>;
+    QList<QPair<QString, Way>> ways { { "select row",
+        [](QAccessibleInterface* list) { list->tableInterface()->selectRow(1); } } };
+    {
+        Fixture probe;
+        probe.clickKinds({ 2, 6, 3 });
+        QAccessibleInterface* row =
+            QAccessible::queryAccessibleInterface(probe.window.answerList())->child(1);
+        QVERIFY(row && row->actionInterface());
+        for (const QString& action : row->actionInterface()->actionNames())
+            ways.append({ action, [action](QAccessibleInterface* list) {
+                             list->child(1)->actionInterface()->doAction(action);
+                         } });
+    }
+    QVERIFY(ways.size() > 1);
+
+    for (const auto& [name, way] : ways) {
+        Fixture f;
+        f.clickKinds({ 2, 6, 3 });
+        way(QAccessible::queryAccessibleInterface(f.window.answerList()));
+        QVERIFY2(f.listClicks.size() == 1, qPrintable(name));
+        QCOMPARE(shownRows(f.window.answerList()), namesOf({ 2, 3 }));
+        QVERIFY(f.window.answerList()->selectionModel()->selectedRows().isEmpty());
+        verifyMirror(f);
+    }
+}
+
+void TestWindow::windowPlace_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("topLeft");
+
+    QTest::newRow("centred") << QRect(0, 0, 1025, 769) << QPoint(280, 206);
+    QTest::newRow("screen_smaller_than_window") << QRect(0, 0, 400, 300) << QPoint(0, 0);
+    QTest::newRow("panel_at_the_top") << QRect(0, 32, 400, 268) << QPoint(0, 32);
+    QTest::newRow("narrow_second_screen") << QRect(1920, 0, 400, 1080) << QPoint(1920, 361);
+}
+
+void TestWindow::windowPlace()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(tarvello::windowPlace(QSize(465, 357), available), topLeft);
 }
 
 void TestWindow::geometry_data()

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Starts the program where no display can be opened and expects one line that says so and
+# its own exit status 2: no abort, no core dump, no advice to reinstall.
+#   no_display.sh TARVELLO
+set -u
+program=$1
+status=0
+try() {
+    local what=$1
+    shift
+    local err
+    err=$(env "$@" timeout 20 "$program" 2>&1 >/dev/null)
+    local code=$?
+    local lines
+    lines=$(printf '%s\n' "$err" | grep -c .)
+    if [[ $code -ne 2 || $lines -ne 1 || $err != *"no display could be opened"* ]]; then
+        echo "FAIL $what: exit status $code, said:" >&2
+        printf '%s\n' "$err" >&2
+        status=1
+    else
+        echo "ok   $what: $err"
+    fi
+}
+try "no DISPLAY" -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
+try "a display that does not exist" -u WAYLAND_DISPLAY DISPLAY=:97531 QT_QPA_PLATFORM=xcb
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+try "no Wayland compositor" -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=tarvello-none \
+    QT_QPA_PLATFORM=wayland
+try "a platform that does not exist" QT_QPA_PLATFORM=tarvello-none
+exit $status
