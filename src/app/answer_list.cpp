@@ -1,6 +1,7 @@
 #include "answer_list.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -79,6 +80,18 @@ void AnswerList::keyPressEvent(QKeyEvent* event)
 void AnswerList::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
+}
+
+void AnswerList::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    // The row that Space and Enter take back, framed with a dotted line while the list has the
+    // focus, whatever the style shows of it.
+    if (!hasFocus() || !currentIndex().isValid())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+    painter.drawRect(visualRect(currentIndex()).adjusted(0, 0, -1, -1));
 }
 
 } // namespace tarvello

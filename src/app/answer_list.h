@@ -27,6 +27,7 @@ protected:
         const QModelIndex& index, const QEvent* event = nullptr) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void selectionChangedElsewhere();
