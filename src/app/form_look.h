@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QWidget;
 
@@ -13,6 +14,10 @@ inline const QColor form(192, 192, 255);
 inline const QColor label(255, 192, 128);
 inline const QColor kind(255, 128, 0);
 inline const QColor clear(255, 0, 0);
+
+// The palette of every widget: Qt's light colours, each one set, so that a desktop theme,
+// dark or light, changes none of them.
+QPalette formPalette();
 
 // Times New Roman, 12 point, or the nearest serif face with Cyrillic letters.
 QFont formFont();

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "config.h"
+#include "form_look.h"
 #include "tarvello_window.h"
 
 #include <QApplication>
@@ -96,8 +97,11 @@ void prepareApplication(QApplication& app)
     if (translator->load(
             QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
-    // Fusion, so that the form's colours show on every desktop.
+    // Fusion, so that the form's colours show on every desktop, and a light palette of its
+    // own: the form's colours are part of the exercise, and a dark theme's light text on them
+    // would be unreadable.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setPalette(look::formPalette());
     access::installKindButtonInterface();
     app.setApplicationName("Tarvello");
     app.setApplicationVersion(TARVELLO_VERSION);

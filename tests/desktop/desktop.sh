@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Runs a command on a desktop of its own, made of the pieces asked for, and ends them after:
+#   desktop.sh [--x11 WxH] [--session-bus] [--accessibility] [--weston headless|x11]
+#              -- COMMAND [ARG...]
+#   --x11 WxH        an X server (Xvfb) with one screen of that size; sets DISPLAY
+#   --session-bus    a private D-Bus session bus; sets DBUS_SESSION_BUS_ADDRESS
+#   --accessibility  the accessibility bus, switched on, as with a screen reader running
+#                    (needs --session-bus)
+#   --weston KIND    a Wayland compositor, weston, headless or as an X11 client (needs --x11);
+#                    sets WAYLAND_DISPLAY, with its screenshot interface on
+# The command's exit status is this script's. XDG_RUNTIME_DIR is a fresh private folder.
+set -euo pipefail
+
+x11= session_bus= accessibility= weston=
+while [[ $# -gt 0 && $1 != -- ]]; do
+    case $1 in
+    --x11) x11=$2; shift ;;
+    --session-bus) session_bus=1 ;;
+    --accessibility) accessibility=1 ;;
+    --weston) weston=$2; shift ;;
+    *) echo "desktop.sh: unknown option $1" >&2; exit 2 ;;
+    esac
+    shift
+done
+[[ ${1:-} == -- ]] && shift
+[[ $# -gt 0 ]] || { echo "desktop.sh: no command" >&2; exit 2; }
+
+need() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "desktop.sh: missing tool: $tool" >&2; exit 1; }
+    done
+}
+
+pids=()
+runtime=$(mktemp -d)
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$runtime"
+}
+trap cleanup EXIT
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+unset WAYLAND_DISPLAY
+
+# Waits up to 10 s for a command to succeed.
+wait_for() {
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "desktop.sh: gave up waiting for: $*" >&2
+    return 1
+}
+
+if [[ -n $x11 ]]; then
+    need Xvfb
+    Xvfb -displayfd 3 -screen 0 "${x11}x24" -nolisten tcp 3>"$runtime/display" 2>/dev/null &
+    pids+=($!)
+    wait_for test -s "$runtime/display"
+    export DISPLAY=:$(head -1 "$runtime/display")
+fi
+
+if [[ -n $session_bus ]]; then
+    need dbus-daemon
+    dbus-daemon --session --nofork --print-address=4 --print-pid=5 4>"$runtime/bus" 5>/dev/null \
+        2>/dev/null &
+    pids+=($!)
+    wait_for test -s "$runtime/bus"
+    DBUS_SESSION_BUS_ADDRESS=$(head -1 "$runtime/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+fi
+
+if [[ -n $accessibility ]]; then
+    launcher=/usr/libexec/at-spi-bus-launcher
+    need dbus-send "$launcher"
+    "$launcher" --launch-immediately >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+        variant:boolean:true
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
+
+if [[ -n $weston ]]; then
+    need weston
+    socket=tarvello-wayland-$$
+    options=(--socket="$socket" --use-pixman --debug --idle-time=0 --no-config)
+    case $weston in
+    headless) options+=(--backend=headless-backend.so --width=1024 --height=768) ;;
+    x11) options+=(--backend=x11-backend.so --width=800 --height=600 --fullscreen) ;;
+    *) echo "desktop.sh: weston is headless or x11" >&2; exit 2 ;;
+    esac
+    weston "${options[@]}" >"$runtime/weston.log" 2>&1 &
+    pids+=($!)
+    wait_for test -S "$runtime/$socket"
+    export WAYLAND_DISPLAY=$socket
+fi
+
+set +e
+"$@"
+status=$?
+exit $status
