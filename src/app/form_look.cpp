@@ -1,5 +1,6 @@
 #include "form_look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -49,11 +50,26 @@ QPalette formPalette()
     return palette;
 }
 
+QString formFamily()
+{
+    // Where Times New Roman is missing, Liberation Serif takes its place: it has the same
+    // metrics, so every caption fits as designed, and the Cyrillic letters. The installed face
+    // comes first, so that the user's font settings apply to it; where there is none, the
+    // program's own copy (any other serif face is wider, and clips the captions).
+    static const QString family = [] {
+        if (QFontDatabase::hasFamily("Times New Roman"))
+            return QString("Times New Roman");
+        if (!QFontDatabase::hasFamily("Liberation Serif"))
+            QFontDatabase::addApplicationFont(":/fonts/LiberationSerif-Regular.ttf");
+        return QString("Liberation Serif");
+    }();
+    return family;
+}
+
 QFont formFont()
 {
     QFont font;
-    // Liberation Serif has the metrics of Times New Roman; DejaVu Serif is a last resort.
-    font.setFamilies({ "Times New Roman", "Liberation Serif", "DejaVu Serif" });
+    font.setFamilies({ formFamily() });
     font.setStyleHint(QFont::Serif);
     font.setPointSize(12);
     font.setWeight(QFont::Normal);

@@ -19,8 +19,9 @@ inline const QColor clear(255, 0, 0);
 // dark or light, changes none of them.
 QPalette formPalette();
 
-// Times New Roman, 12 point, or the nearest serif face with Cyrillic letters.
+// Times New Roman, 12 point; where it is missing, Liberation Serif, which has its metrics.
 QFont formFont();
+QString formFamily();
 
 // Gives `widget` a background of `colour`, filled behind it.
 void fillBackground(QWidget* widget, const QColor& colour);

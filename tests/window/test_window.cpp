@@ -139,6 +139,7 @@ private slots:
     void colours_data();
     void colours();
     void fontHasCyrillic();
+    void captionsFit();
     void windowFrame();
     void runtimeErrorIsReported();
     void runtimeErrorEndsTheProgram();
@@ -656,6 +657,32 @@ void TestWindow::fontHasCyrillic()
     for (QWidget* widget : f.window.findChildren<QWidget*>())
         QVERIFY2(
             QFontInfo(widget->font()).family() == info.family(), widget->metaObject()->className());
+}
+
+void TestWindow::captionsFit()
+{
+    Fixture f;
+    const QString family = QFontInfo(f.window.font()).family();
+    QVERIFY2(family == "Times New Roman" || family == "Liberation Serif", qPrintable(family));
+
+    auto fits = [](QWidget* widget, const QString& text, int room) {
+        const int needed = widget->fontMetrics().horizontalAdvance(text);
+        if (needed > room)
+            qWarning("'%s' needs %d pixels, has %d", qPrintable(text), needed, room);
+        return needed <= room;
+    };
+    QVERIFY(fits(f.window.titleLabel(), f.window.titleLabel()->text(), 241));
+    QVERIFY(fits(f.window.answerHeading(), f.window.answerHeading()->text(), 193));
+    QVERIFY(fits(f.window.clearButton(), f.window.clearButton()->text(), 129 - 4));
+    // The caption sits in the frame's top edge from 6 pixels in, with 2 pixels either side,
+    // and must end before the edge turns down at the right.
+    QVERIFY(fits(f.window.kindFrame(), f.window.kindFrame()->title(), 209 - 6 - 4 - 6));
+    for (int kind = 0; kind < contents::kindCount; ++kind) {
+        KindButton* button = f.window.kindButton(kind);
+        QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+        QVERIFY(fits(
+            f.window.answerList(), button->text(), f.window.answerList()->viewport()->width() - 4));
+    }
 }
 
 void TestWindow::windowFrame()
