@@ -20,19 +20,45 @@ endforeach()
 install(FILES ${icons}/${TARVELLO_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# The Debian package's documents: a machine-readable copyright file, the changelog and the
+# manual page, compressed as Debian wants them (gzip -9, no time stamp).
+string(REGEX REPLACE "^www\\." "" publisher_domain ${TARVELLO_PUBLISHER})
+set(TARVELLO_MAINTAINER "Tarvello <info@${publisher_domain}>")
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tarvello)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright.in
+    ${PROJECT_BINARY_DIR}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in
+    ${PROJECT_BINARY_DIR}/changelog @ONLY)
+set(compressed)
+foreach(file ${PROJECT_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/resources/man/tarvello.1)
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
+        COMMAND gzip -9 -n -c ${file} > ${PROJECT_BINARY_DIR}/${name}.gz
+        DEPENDS ${file} VERBATIM)
+    list(APPEND compressed ${PROJECT_BINARY_DIR}/${name}.gz)
+endforeach()
+add_custom_target(tarvello_package_documents ALL DEPENDS ${compressed})
+install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+    DESTINATION ${doc_dir})
+install(FILES ${PROJECT_BINARY_DIR}/tarvello.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvello)
 set(CPACK_PACKAGE_VENDOR ${TARVELLO_PUBLISHER})
-set(CPACK_PACKAGE_CONTACT ${TARVELLO_PUBLISHER})
+set(CPACK_PACKAGE_CONTACT ${TARVELLO_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "classroom exercise: order kinds of trousers by length")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A classroom exercise in Bulgarian: the pupil picks seven kinds of trousers from the\n"
-    "shortest to the longest, and the program says whether the order is right.")
+set(CPACK_PACKAGE_DESCRIPTION "A classroom exercise in Bulgarian: the pupil picks seven kinds of \
+trousers\nfrom the shortest to the longest, and the program says whether the order\nis right.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${TARVELLO_PUBLISHER}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not shared-library dependencies, so not found by shlibdeps: the X11 platform plugin, the
-# Times New Roman metric twin and Qt's Bulgarian translations.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
+set(CPACK_STRIP_FILES ON)
+# Not shared-library dependencies, so not found by shlibdeps: the X11 platform plugin and
+# Qt's Bulgarian translations. Recommended: the Wayland platform plugin, without which Qt
+# falls back to X11 (XWayland) on a Wayland desktop, and the system's Liberation Serif, which
+# the user's font settings apply to (the program carries its own copy for where it is
+# missing).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation2")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)
