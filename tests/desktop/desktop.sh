@@ -6,8 +6,9 @@
 #   --session-bus    a private D-Bus session bus; sets DBUS_SESSION_BUS_ADDRESS
 #   --accessibility  the accessibility bus, switched on, as with a screen reader running
 #                    (needs --session-bus)
-#   --weston KIND    a Wayland compositor, weston, headless or as an X11 client (needs --x11);
-#                    sets WAYLAND_DISPLAY, with its screenshot interface on
+#   --weston KIND    a Wayland compositor, weston, headless or as an X11 client (needs --x11,
+#                    at least 800x600, and fills its top-left 800 x 600 pixels); sets
+#                    WAYLAND_DISPLAY, with its screenshot interface on
 # The command's exit status is this script's. XDG_RUNTIME_DIR is a fresh private folder.
 set -euo pipefail
 
@@ -36,8 +37,12 @@ runtime=$(mktemp -d)
 cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
     done
+    for _ in $(seq 20); do
+        kill -0 "${pids[@]}" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "${pids[@]}" 2>/dev/null || true
     rm -rf "$runtime"
 }
 trap cleanup EXIT
@@ -90,7 +95,7 @@ if [[ -n $weston ]]; then
     options=(--socket="$socket" --use-pixman --debug --idle-time=0 --no-config)
     case $weston in
     headless) options+=(--backend=headless-backend.so --width=1024 --height=768) ;;
-    x11) options+=(--backend=x11-backend.so --width=800 --height=600 --fullscreen) ;;
+    x11) options+=(--backend=x11-backend.so --width=800 --height=600) ;;
     *) echo "desktop.sh: weston is headless or x11" >&2; exit 2 ;;
     esac
     weston "${options[@]}" >"$runtime/weston.log" 2>&1 &
