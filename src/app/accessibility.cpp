@@ -49,30 +49,49 @@ private:
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-QAccessibleInterface* kindButtonInterface(const QString& className, QObject* object)
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
-    if (className == QLatin1String(KindButton::staticMetaObject.className()) &&
-        object->isWidgetType())
-        return new AccessibleKindButton(static_cast<QWidget*>(object));
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String(KindButton::staticMetaObject.className()))
+        return new AccessibleKindButton(widget);
+    if (className == QLatin1String(Announcement::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 
 } // namespace
+
+QString takenBack(const QString& kindName)
+{
+    return QString("Върнат: %1").arg(kindName);
+}
 
 QString kindButtonName(const QString& caption, const QString& kindName)
 {
     return caption.isEmpty() ? QString("Използван: %1").arg(kindName) : caption;
 }
 
-void installKindButtonInterface()
+void installInterfaces()
 {
-    QAccessible::installFactory(kindButtonInterface);
+    QAccessible::installFactory(interfaceFor);
 }
 
-void raiseAlert(QWidget* widget)
+Announcement::Announcement(QWidget* parent) : QWidget(parent)
 {
-    QAccessibleEvent alert(widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcement::announce(const QString& news)
+{
+    if (news.isEmpty())
+        return;
+    hide();
+    setAccessibleName(news);
+    show();
 }
 
 } // namespace tarvello::access

@@ -3,8 +3,7 @@
 // What assistive technology reads out, in the pupil's language, and how it works the controls.
 
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace tarvello::access {
 
@@ -15,15 +14,28 @@ inline const QString infoBox = "Информация";
 inline const QString infoBoxHelp = "Описание на посочения вид или оценка на подредбата";
 inline const QString kindButtonHelp = "Посочете следващия по дължина вид панталон";
 
+// "Върнат: " and the name of a kind taken back.
+QString takenBack(const QString& kindName);
+
 // A kind button's name: its caption, or for a used kind (no caption) "Използван: " and the
 // name it had.
 QString kindButtonName(const QString& caption, const QString& kindName);
 
-// Kind buttons are radio buttons to assistive technology; toggling or pressing one is one
-// click. Installed once, before the window is made.
-void installKindButtonInterface();
+// Kind buttons are radio buttons to assistive technology, toggling or pressing one is one
+// click; an Announcement is a notification. Installed once, before the window is made.
+void installInterfaces();
 
-// Tells assistive technology that `widget` has news wherever the focus is.
-void raiseAlert(QWidget* widget);
+// News for a screen reader, wherever the focus is: a notification that takes no room on
+// the screen, shown anew with each piece of news as its name. Screen readers speak a
+// notification as it shows. (Orca leaves out changes of controls without the focus, and
+// Qt 6.4 hands it no alert, nor the text of a changed name or description.)
+class Announcement : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcement(QWidget* parent);
+
+    void announce(const QString& news);
+};
 
 } // namespace tarvello::access

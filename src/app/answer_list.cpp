@@ -36,11 +36,26 @@ void AnswerList::showState(const ListBox& control)
     else
         selectionModel()->select(
             model()->index(control.ListIndex(), 0), QItemSelectionModel::ClearAndSelect);
-    // The keyboard works on the current row: keep one, where it was or on the last row.
+    // The keyboard works on the current row: while the list has the focus, keep one, where it
+    // was or on the last row. Not without the focus: a new current row is reported to
+    // assistive technology as the focus, and would pull a screen reader away from where the
+    // pupil is.
+    if (hasFocus())
+        keepCurrentRow(current);
+    showing_ = false;
+}
+
+void AnswerList::keepCurrentRow(int wanted)
+{
     if (count() > 0 && !currentIndex().isValid())
         selectionModel()->setCurrentIndex(
-            model()->index(std::clamp(current, 0, count() - 1), 0), QItemSelectionModel::NoUpdate);
-    showing_ = false;
+            model()->index(std::clamp(wanted, 0, count() - 1), 0), QItemSelectionModel::NoUpdate);
+}
+
+void AnswerList::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    keepCurrentRow(0);
 }
 
 QItemSelectionModel::SelectionFlags AnswerList::selectionCommand(

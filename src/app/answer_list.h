@@ -28,9 +28,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void selectionChangedElsewhere();
+    void keepCurrentRow(int wanted);
     bool showing_ = false;
 };
 

@@ -102,7 +102,7 @@ void prepareApplication(QApplication& app)
     // would be unreadable.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setPalette(look::formPalette());
-    access::installKindButtonInterface();
+    access::installInterfaces();
     app.setApplicationName("Tarvello");
     app.setApplicationVersion(TARVELLO_VERSION);
     QIcon icon;

@@ -25,7 +25,7 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
     : QWidget(parent,
           Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
               Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      form_(form)
+      form_(form), announcement_(new access::Announcement(this))
 {
     setWindowTitle(windowCaption());
     setFixedSize(layout::pixels(layout::clientArea).size());
@@ -75,7 +75,11 @@ QWidget* TarvelloWindow::makeControl(layout::Shown control)
         answerList_->setAccessibleDescription(access::answerListHelp);
         bind(form_.List1(0), [this] { answerList_->showState(form_.List1(0)); });
         connect(answerList_, &AnswerList::rowChosen, this, [this](int row) {
+            const QString name = answerList_->item(row)->text();
+            const Integer rows = form_.List1(0).ListCount();
             route([this, row] { form_.List1(0).userClick(static_cast<Integer>(row)); });
+            if (form_.List1(0).ListCount() < rows)
+                announcement_->announce(access::takenBack(name));
         });
         return answerList_;
     case layout::Shown::ClearButton:
@@ -101,7 +105,7 @@ QWidget* TarvelloWindow::makeControl(layout::Shown control)
                 return;
             infoBox_->setPlainText(text);
             // A new description or verdict is news wherever the focus is.
-            access::raiseAlert(infoBox_);
+            announcement_->announce(text);
         });
         return infoBox_;
     }

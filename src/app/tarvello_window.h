@@ -11,6 +11,7 @@
 // input. A RuntimeError raised inside a handler is caught at the widget that started it and
 // reported through runtimeError().
 
+#include "accessibility.h"
 #include "answer_list.h"
 #include "exercise/tarvello.h"
 #include "form_layout.h"
@@ -42,6 +43,7 @@ public:
     QLabel* titleLabel() const { return titleLabel_; }
     QLabel* answerHeading() const { return answerHeading_; }
     KindFrame* kindFrame() const { return kindFrame_; }
+    access::Announcement* announcement() const { return announcement_; }
 
     // The info box's text as the window shows it: line breaks in place of CR LF.
     static QString displayText(const Text& text);
@@ -72,6 +74,7 @@ private:
     QPlainTextEdit* infoBox_ = nullptr;
     ClearButton* clearButton_ = nullptr;
     std::vector<QWidget*> focusRing_; // the tab stops in order
+    access::Announcement* announcement_ = nullptr;
     std::vector<Observation> observations_; // end before the widgets go
 };
 

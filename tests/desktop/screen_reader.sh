@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# A pupil who cannot see the screen plays a whole game with the keyboard while Orca, the
+# desktop's screen reader, listens to the program; what Orca would speak is read from its
+# debug log. Orca must speak each kind's name as it takes the focus ("Използван: ..." for a
+# used one), the description after each pick, the verdict, and the kind taken back.
+# Run inside desktop.sh --x11 ... --session-bus --accessibility.
+#   screen_reader.sh TARVELLO
+set -u
+program=$1
+for tool in orca xdotool script; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
+done
+work=$(mktemp -d)
+pids=()
+finish() {
+    kill "${pids[@]}" 2>/dev/null
+    [[ -n ${TARVELLO_ORCA_LOG:-} ]] && cp "$log" "$TARVELLO_ORCA_LOG"
+    rm -rf "$work"
+}
+trap finish EXIT
+export HOME=$work # Orca's settings, fresh
+log=$work/orca.log
+said=$work/said
+touch "$log"
+
+"$program" &
+pids+=($!)
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name ' Tarvello$' 2>/dev/null | head -1)
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+[[ -n $window ]] || { echo "the window did not show" >&2; exit 1; }
+
+# Speech off (no sound device here); what it would say goes to the debug log. Orca writes
+# that log in blocks unless it is a terminal, so it writes to one: script(1)'s, which copies
+# each line to the log as it comes.
+script --quiet --flush --command "orca --replace --debug-file=/dev/stdout -d speech" "$log" \
+    </dev/null >/dev/null 2>&1 &
+pids+=($!)
+
+# What Orca has spoken since the last key.
+spoken() { grep -a 'SPEECH OUTPUT:' "$log" | tail -n +$(($(wc -l <"$said") + 1)); }
+# Waits up to 15 s for Orca to speak `text`, and remembers what it has spoken so far.
+hear() {
+    local text=$1
+    for _ in $(seq 150); do
+        if spoken | grep -qF -- "$text"; then
+            grep -a 'SPEECH OUTPUT:' "$log" >"$said"
+            echo "heard: $text"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "Orca did not speak \"$text\"; it spoke:" >&2
+    spoken | sed 's/^[0-9:.]* - //' >&2
+    failed=1
+    grep -a 'SPEECH OUTPUT:' "$log" >"$said"
+}
+press() {
+    xdotool key "$@"
+}
+failed=0
+: >"$said"
+
+# The window takes the keyboard as a window manager would hand it over; Orca reads the
+# window, then the info box, which has the focus.
+sleep 1
+xdotool windowfocus --sync "$window"
+hear "Информация"
+
+name() { sed -n "$(($1 + 1))p" <<'NAMES'
+шорти
+джамайка
+бермуди
+гаучо
+голф
+капри
+брич
+NAMES
+}
+description() { sed -n "$(($1 + 1))p" <<'DESCRIPTIONS'
+шорти - до седалището
+джамайка - до средата на бедрото
+бермуди - почти до коляното
+гаучо - непосредствено под коляното
+голф - до средата на прасеца
+капри - до глезена
+брич дълъг панталон - последен в класацията
+DESCRIPTIONS
+}
+
+# The buttons stand in alphabetical order: бермуди, брич, гаучо, голф, джамайка, капри,
+# шорти. Tab enters them at шорти; the arrows move from button to button. Each step: the
+# keys to the kind, the kind picked with Space.
+pick() {
+    local kind=$1
+    shift
+    for key in "$@"; do
+        press "$key"
+    done
+    hear "$(name "$kind")"
+    press space
+    hear "$(description "$kind")"
+}
+pick 0 Tab
+pick 1 Up Up
+pick 2 Up Up Up Up
+pick 3 Down Down
+pick 4 Down
+press Down # over джамайка, used
+hear "Използван: джамайка"
+press Down
+hear "капри"
+press space
+hear "$(description 5)"
+press Up Up Up Up
+hear "брич"
+press space
+hear "Наредбата, по отношение дължина на панталона, е правилна"
+
+# Into the answer list, and the first row (шорти) taken back with Enter.
+press Tab
+hear "Подредени по дължина"
+press Return
+hear "Върнат: шорти"
+
+exit $failed
