@@ -1,8 +1,10 @@
-// Start-up benchmark in one X server: starts the program and the reference in turn, and for
-// each run measures the time from exec to the first map of a top-level window, the time to
-// its settled first frame (after which its pixels no longer change) and the peak resident
-// memory (VmHWM) once settled. Prints medians, min and max, and the ratios of the medians.
-//   startup_bench PROGRAM REFERENCE [RUNS]   (run inside Xvfb, e.g. under xvfb-run)
+// Start-up benchmark in one X server: starts the program and the reference in turn, the
+// order rotated each round, and for each run measures the time from exec to the first map of
+// a top-level window, the time to its settled first frame (after which its pixels no longer
+// change) and the peak resident memory (VmHWM) once settled. Prints medians, min and max, and
+// the ratios of the medians. Then it runs each once under callgrind and counts the
+// instructions to the settled first frame, a figure that the machine's load does not move.
+//   startup_bench PROGRAM REFERENCE [RUNS]   (run inside an X server, with a session bus)
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -19,6 +21,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -27,7 +30,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto settleQuiet = std::chrono::milliseconds(400);
-constexpr auto giveUp = std::chrono::seconds(20);
+constexpr auto giveUp = std::chrono::seconds(120);
 
 struct Run {
     double mapMs = 0, frameMs = 0, hwmKiB = 0;
@@ -62,15 +65,17 @@ unsigned long long imageHash(Display* display, Window window, int width, int hei
     return hash;
 }
 
-bool measure(Display* display, const char* program, Run& run)
+// Runs `command` until its window's first frame has settled, then ends it.
+bool measure(Display* display, std::vector<const char*> command, Run& run)
 {
     Window root = DefaultRootWindow(display);
     XSync(display, True); // drop earlier events
-    char* argv[] = { const_cast<char*>(program), nullptr };
+    command.push_back(nullptr);
     pid_t pid = 0;
     const auto start = Clock::now();
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) {
-        std::perror(program);
+    if (posix_spawnp(
+            &pid, command[0], nullptr, nullptr, const_cast<char**>(command.data()), environ) != 0) {
+        std::perror(command[0]);
         return false;
     }
 
@@ -116,6 +121,30 @@ bool measure(Display* display, const char* program, Run& run)
     return true;
 }
 
+// Instructions from exec to the settled first frame, counted by callgrind.
+long long instructions(Display* display, const char* program)
+{
+    char outFile[] = "/tmp/startup-bench-callgrind-XXXXXX";
+    const int fd = mkstemp(outFile);
+    if (fd < 0)
+        return -1;
+    close(fd);
+    const std::string outOption = std::string("--callgrind-out-file=") + outFile;
+    Run run;
+    long long total = -1;
+    if (measure(display, { "valgrind", "--tool=callgrind", "--quiet", outOption.c_str(), program },
+            run)) {
+        std::ifstream out(outFile);
+        std::string line;
+        while (std::getline(out, line)) {
+            if (line.rfind("totals:", 0) == 0)
+                total = std::atoll(line.c_str() + 7);
+        }
+    }
+    std::remove(outFile);
+    return total;
+}
+
 struct Summary {
     double median, min, max;
 };
@@ -147,9 +176,10 @@ int main(int argc, char* argv[])
     const char* programs[2] = { argv[1], argv[2] };
     std::vector<Run> results[2];
     for (int i = 0; i < runs; ++i) {
-        for (int p = 0; p < 2; ++p) {
+        for (int turn = 0; turn < 2; ++turn) {
+            const int p = (i + turn) % 2; // each goes first in every other round
             Run run;
-            if (!measure(display, programs[p], run)) {
+            if (!measure(display, { programs[p] }, run)) {
                 std::fprintf(stderr, "%s: no window\n", programs[p]);
                 return 1;
             }
@@ -157,7 +187,7 @@ int main(int argc, char* argv[])
         }
     }
 
-    std::printf("%d runs each, alternating, in one X server\n", runs);
+    std::printf("%d runs each, interleaved, the order rotated each round\n", runs);
     std::printf("%-22s %28s %28s %7s\n", "", "tarvello median (min-max)",
         "reference median (min-max)", "ratio");
     struct Metric {
@@ -183,6 +213,17 @@ int main(int argc, char* argv[])
             b, sizeof b, "%.1f (%.1f-%.1f) %s", s[1].median, s[1].min, s[1].max, metric.unit);
         std::printf("%-22s %28s %28s %7.3f\n", metric.name, a, b, s[0].median / s[1].median);
     }
+
+    long long counted[2];
+    for (int p = 0; p < 2; ++p) {
+        counted[p] = instructions(display, programs[p]);
+        if (counted[p] <= 0) {
+            std::fprintf(stderr, "%s: no instruction count from callgrind\n", programs[p]);
+            return 1;
+        }
+    }
+    std::printf("%-22s %28.1f %28.1f %7.3f\n", "instructions (million)", counted[0] / 1e6,
+        counted[1] / 1e6, static_cast<double>(counted[0]) / static_cast<double>(counted[1]));
     XCloseDisplay(display);
     return 0;
 }
