@@ -56,10 +56,13 @@ QString formFamily()
     // metrics, so every caption fits as designed, and the Cyrillic letters. The installed face
     // comes first, so that the user's font settings apply to it; where there is none, the
     // program's own copy (any other serif face is wider, and clips the captions).
+    // (The installed families are asked for by their own names, not through the font
+    // configuration's aliases, which cost more and name Liberation Serif "Times New Roman".)
     static const QString family = [] {
-        if (QFontDatabase::hasFamily("Times New Roman"))
+        const QStringList installed = QFontDatabase::families();
+        if (installed.contains("Times New Roman"))
             return QString("Times New Roman");
-        if (!QFontDatabase::hasFamily("Liberation Serif"))
+        if (!installed.contains("Liberation Serif"))
             QFontDatabase::addApplicationFont(":/fonts/LiberationSerif-Regular.ttf");
         return QString("Liberation Serif");
     }();

@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -21,6 +23,12 @@
 #include <cstdlib>
 #include <memory>
 #include <vector>
+
+#if TARVELLO_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+#endif
 
 namespace tarvello {
 
@@ -68,28 +76,36 @@ private:
     static inline std::vector<Held> held_;
 };
 
-} // namespace
+// Reading the machine's font configuration (some fifty files, then every installed face)
+// is the longest single step before the first frame, and needs nothing of Qt: it runs on a
+// second core while the application starts, and is done before Qt asks for a font.
+class FontConfigurationReader {
+public:
+#if TARVELLO_HAVE_FONTCONFIG
+    FontConfigurationReader() : thread_([] { FcInit(); })
+    {
+    }
+    void wait()
+    {
+        if (thread_.joinable())
+            thread_.join();
+    }
+    ~FontConfigurationReader()
+    {
+        wait();
+    }
 
-int runProgram(int argc, char* argv[])
-{
-    auto platformStart = std::make_unique<PlatformStart>();
-    QApplication app(argc, argv);
-    platformStart.reset();
-    prepareApplication(app);
+private:
+    std::thread thread_;
+#else
+    void wait()
+    {
+    }
+#endif
+};
 
-    Tarvello form;
-    TarvelloWindow window(form);
-    QObject::connect(&window, &TarvelloWindow::runtimeError, &window,
-        [&window](int number, const QString& description) {
-            reportRuntimeError(&window, number, description);
-        });
-    if (const QScreen* screen = window.screen())
-        window.move(windowPlace(window.size(), screen->availableGeometry()));
-    window.show();
-    return app.exec();
-}
-
-void prepareApplication(QApplication& app)
+// The application's set-up that needs no font: language, style, palette, icon.
+void prepareAllButFonts(QApplication& app)
 {
     // The pupil reads Bulgarian, whatever the system's language: Qt's own texts too.
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
@@ -105,10 +121,52 @@ void prepareApplication(QApplication& app)
     access::installInterfaces();
     app.setApplicationName("Tarvello");
     app.setApplicationVersion(TARVELLO_VERSION);
+    // The icons are PNG files: read as such, without asking every image plugin whether it
+    // knows them.
     QIcon icon;
-    for (const QFileInfo& file : QDir(":/icons").entryInfoList())
-        icon.addFile(file.filePath());
+    for (const QFileInfo& file : QDir(":/icons").entryInfoList()) {
+        QImageReader reader(file.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QApplication::setWindowIcon(icon);
+}
+
+// Qt's own texts (the message box, the info box's menu) in the form's font too: one face for
+// the whole program, so that no other is loaded.
+void useFormFont()
+{
+    QApplication::setFont(look::formFont());
+}
+
+} // namespace
+
+int runProgram(int argc, char* argv[])
+{
+    FontConfigurationReader fonts;
+    auto platformStart = std::make_unique<PlatformStart>();
+    QApplication app(argc, argv);
+    platformStart.reset();
+    prepareAllButFonts(app);
+    fonts.wait();
+    useFormFont();
+
+    Tarvello form;
+    TarvelloWindow window(form);
+    QObject::connect(&window, &TarvelloWindow::runtimeError, &window,
+        [&window](int number, const QString& description) {
+            reportRuntimeError(&window, number, description);
+        });
+    if (const QScreen* screen = window.screen())
+        window.move(windowPlace(window.size(), screen->availableGeometry()));
+    window.show();
+    return app.exec();
+}
+
+void prepareApplication(QApplication& app)
+{
+    prepareAllButFonts(app);
+    useFormFont();
 }
 
 QString windowCaption()

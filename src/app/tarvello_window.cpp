@@ -4,8 +4,10 @@
 #include "form_look.h"
 #include "startup.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 #include <algorithm>
 #include <map>
@@ -34,8 +36,7 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
 
     std::map<int, QWidget*> stops;
     for (const layout::ControlPlace& row : layout::visibleControls) {
-        QWidget* widget = makeControl(row.control);
-        widget->setGeometry(layout::pixels(row.place));
+        QWidget* widget = makeControl(row);
         if (row.tabStop != layout::noFocus)
             stops[row.tabStop] = widget;
     }
@@ -53,15 +54,22 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
         focusEntryOf(focusRing_.front())->setFocus();
 }
 
-QWidget* TarvelloWindow::makeControl(layout::Shown control)
+template<typename Widget> Widget* TarvelloWindow::placed(const layout::ControlPlace& row)
 {
-    switch (control) {
+    auto* widget = new Widget(this);
+    widget->setGeometry(layout::pixels(row.place));
+    return widget;
+}
+
+QWidget* TarvelloWindow::makeControl(const layout::ControlPlace& row)
+{
+    switch (row.control) {
     case layout::Shown::TitleLabel:
-        return titleLabel_ = makeLabel(form_.Label1(0));
+        return titleLabel_ = makeLabel(form_.Label1(0), row);
     case layout::Shown::AnswerHeading:
-        return answerHeading_ = makeLabel(form_.Label1(1));
+        return answerHeading_ = makeLabel(form_.Label1(1), row);
     case layout::Shown::KindFrame:
-        kindFrame_ = new KindFrame(this);
+        kindFrame_ = placed<KindFrame>(row);
         look::fillBackground(kindFrame_, look::form);
         bind(form_.Frame1, [this] {
             kindFrame_->setTitle(qs(form_.Frame1.Caption()));
@@ -70,7 +78,7 @@ QWidget* TarvelloWindow::makeControl(layout::Shown control)
         makeKindButtons();
         return kindFrame_;
     case layout::Shown::AnswerList:
-        answerList_ = new AnswerList(this);
+        answerList_ = placed<AnswerList>(row);
         answerList_->setAccessibleName(access::answerList);
         answerList_->setAccessibleDescription(access::answerListHelp);
         bind(form_.List1(0), [this] { answerList_->showState(form_.List1(0)); });
@@ -83,14 +91,14 @@ QWidget* TarvelloWindow::makeControl(layout::Shown control)
         });
         return answerList_;
     case layout::Shown::ClearButton:
-        clearButton_ = new ClearButton(this);
+        clearButton_ = placed<ClearButton>(row);
         clearButton_->setAccessibleDescription(access::clearButtonHelp);
         bind(form_.Command1(0), [this] { clearButton_->setText(qs(form_.Command1(0).Caption())); });
         connect(clearButton_, &QAbstractButton::clicked, this,
             [this] { route([this] { form_.Command1(0).userClick(); }); });
         return clearButton_;
     case layout::Shown::InfoBox:
-        infoBox_ = new QPlainTextEdit(this);
+        infoBox_ = placed<QPlainTextEdit>(row);
         infoBox_->setReadOnly(true);
         infoBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         infoBox_->setTabChangesFocus(true);
@@ -112,9 +120,9 @@ QWidget* TarvelloWindow::makeControl(layout::Shown control)
     Q_UNREACHABLE();
 }
 
-QLabel* TarvelloWindow::makeLabel(Label& control)
+QLabel* TarvelloWindow::makeLabel(Label& control, const layout::ControlPlace& row)
 {
-    auto* label = new QLabel(this);
+    auto* label = placed<QLabel>(row);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     look::fillBackground(label, look::label);
     bind(control, [label, &control] { label->setText(qs(control.Caption())); });
@@ -196,6 +204,19 @@ bool TarvelloWindow::focusNextPrevChild(bool next)
     focusEntryOf(focusRing_[static_cast<std::size_t>(at)])
         ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+void TarvelloWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Lay out the lines that the info box shows first. Left to its first paint, that layout
+    // changes the scroll bar's range after the paint, and the window paints and sends its
+    // pixels a second time, the same pixels.
+    QAbstractTextDocumentLayout* layout = infoBox_->document()->documentLayout();
+    qreal height = 0;
+    for (QTextBlock block = infoBox_->document()->begin();
+         block.isValid() && height < infoBox_->viewport()->height(); block = block.next())
+        height += layout->blockBoundingRect(block).height();
 }
 
 QString TarvelloWindow::displayText(const Text& text)

@@ -53,10 +53,13 @@ signals:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* makeControl(layout::Shown control);
-    QLabel* makeLabel(Label& control);
+    QWidget* makeControl(const layout::ControlPlace& row);
+    QLabel* makeLabel(Label& control, const layout::ControlPlace& row);
+    // A new widget of the window, in the place the row gives it.
+    template<typename Widget> Widget* placed(const layout::ControlPlace& row);
     void makeKindButtons();
     // Shows `control` on its widget now and after each of its changes, while the window lives.
     template<typename Control> void bind(Control& control, std::function<void()> show);
