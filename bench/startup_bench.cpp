@@ -121,28 +121,43 @@ bool measure(Display* display, std::vector<const char*> command, Run& run)
     return true;
 }
 
-// Instructions from exec to the settled first frame, counted by callgrind.
-long long instructions(Display* display, const char* program)
+struct Instructions {
+    long long mainThread = 0, allThreads = 0;
+};
+
+// Instructions from exec to the settled first frame, counted by callgrind for each thread.
+Instructions instructions(Display* display, const char* program)
 {
-    char outFile[] = "/tmp/startup-bench-callgrind-XXXXXX";
-    const int fd = mkstemp(outFile);
-    if (fd < 0)
-        return -1;
-    close(fd);
-    const std::string outOption = std::string("--callgrind-out-file=") + outFile;
+    char directory[] = "/tmp/startup-bench-XXXXXX";
+    if (!mkdtemp(directory))
+        return {};
+    const std::string out = std::string(directory) + "/callgrind.out";
+    const std::string outOption = "--callgrind-out-file=" + out;
     Run run;
-    long long total = -1;
-    if (measure(display, { "valgrind", "--tool=callgrind", "--quiet", outOption.c_str(), program },
+    Instructions counted;
+    if (measure(display,
+            { "valgrind", "--tool=callgrind", "--quiet", "--separate-threads=yes",
+                outOption.c_str(), program },
             run)) {
-        std::ifstream out(outFile);
-        std::string line;
-        while (std::getline(out, line)) {
-            if (line.rfind("totals:", 0) == 0)
-                total = std::atoll(line.c_str() + 7);
+        for (int thread = 1; thread < 100; ++thread) {
+            char suffix[8];
+            std::snprintf(suffix, sizeof suffix, "-%02d", thread);
+            std::ifstream file(out + suffix);
+            if (!file)
+                break;
+            for (std::string line; std::getline(file, line);) {
+                if (line.rfind("totals:", 0) == 0) {
+                    const long long total = std::atoll(line.c_str() + 7);
+                    counted.allThreads += total;
+                    if (thread == 1)
+                        counted.mainThread = total;
+                }
+            }
+            std::remove((out + suffix).c_str());
         }
     }
-    std::remove(outFile);
-    return total;
+    rmdir(directory);
+    return counted;
 }
 
 struct Summary {
@@ -214,16 +229,25 @@ int main(int argc, char* argv[])
         std::printf("%-22s %28s %28s %7.3f\n", metric.name, a, b, s[0].median / s[1].median);
     }
 
-    long long counted[2];
+    // The main thread's count is the path to the first frame; other threads run beside it.
+    Instructions counted[2];
     for (int p = 0; p < 2; ++p) {
         counted[p] = instructions(display, programs[p]);
-        if (counted[p] <= 0) {
+        if (counted[p].mainThread <= 0) {
             std::fprintf(stderr, "%s: no instruction count from callgrind\n", programs[p]);
             return 1;
         }
     }
-    std::printf("%-22s %28.1f %28.1f %7.3f\n", "instructions (million)", counted[0] / 1e6,
-        counted[1] / 1e6, static_cast<double>(counted[0]) / static_cast<double>(counted[1]));
+    const struct {
+        const char* name;
+        long long Instructions::*field;
+    } counts[] = { { "instructions, main (M)", &Instructions::mainThread },
+        { "instructions, all (M)", &Instructions::allThreads } };
+    for (const auto& count : counts) {
+        const double a = static_cast<double>(counted[0].*count.field);
+        const double b = static_cast<double>(counted[1].*count.field);
+        std::printf("%-22s %28.1f %28.1f %7.3f\n", count.name, a / 1e6, b / 1e6, a / b);
+    }
     XCloseDisplay(display);
     return 0;
 }
