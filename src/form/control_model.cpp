@@ -29,16 +29,6 @@ Observation::Observation(Observation&& other) noexcept
 {
 }
 
-Observation& Observation::operator=(Observation&& other) noexcept
-{
-    if (this != &other) {
-        end();
-        control_ = std::exchange(other.control_, nullptr);
-        id_ = other.id_;
-    }
-    return *this;
-}
-
 void Observation::end()
 {
     if (control_ && control_->observerId_ == id_)

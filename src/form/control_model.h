@@ -65,7 +65,7 @@ class [[nodiscard]] Observation {
 public:
     Observation() = default;
     Observation(Observation&& other) noexcept;
-    Observation& operator=(Observation&& other) noexcept;
+    Observation& operator=(Observation&&) = delete;
     ~Observation() { end(); }
 
     void end();
