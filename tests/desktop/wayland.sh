@@ -5,60 +5,59 @@
 #   wayland.sh picture TARVELLO CHECK_FORM_PICTURE   (inside desktop.sh --weston headless)
 #     its window shows at its fixed 465 x 357, in the form's colours, with its captions;
 #   wayland.sh close TARVELLO CHECK_FORM_PICTURE     (inside desktop.sh --x11 --weston x11)
-#     a click on the close button of Qt's own title bar ends it with exit status 0.
+#     a click on the close button of Qt's own title bar ends it with exit status 0; the
+#     click is `wayland.sh click-close CHECK_FORM_PICTURE`, run by close_window.sh.
 set -u
-if [[ $# -eq 2 ]]; then
-    desktop=$(dirname "$0")/desktop.sh
-    "$desktop" --weston headless -- "$0" picture "$@" || exit 1
-    exec "$desktop" --x11 800x600 --weston x11 -- "$0" close "$@"
+here=$(dirname "$0")
+what=$1
+if [[ $what != picture && $what != close && $what != click-close ]]; then
+    "$here/desktop.sh" --weston headless -- "$0" picture "$@" || exit 1
+    exec "$here/desktop.sh" --x11 800x600 --weston x11 -- "$0" close "$@"
 fi
-what=$1 program=$2 checker=$3
 command -v weston-screenshooter >/dev/null || { echo "missing tool: weston-screenshooter" >&2; exit 1; }
-[[ $what == picture ]] || command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-
 pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
-shots=$(mktemp -d)
-trap 'rm -rf "$shots"' EXIT
 
-QT_QPA_PLATFORM=wayland "$program" &
-pid=$!
+# Takes pictures of weston's screen until the form shows in one as it should; prints where
+# its top-left corner stands.
+find_form() {
+    local checker=$1 shots report found=
+    shots=$(mktemp -d)
+    for _ in $(seq 40); do
+        rm -f "$shots"/*.png
+        (cd "$shots" && weston-screenshooter >/dev/null 2>&1)
+        shot=$(ls "$shots"/*.png 2>/dev/null | head -1)
+        if [[ -n $shot ]] && report=$(QT_QPA_PLATFORM=offscreen "$checker" "$shot" \
+            --save "$pictures/wayland-$what.png"); then
+            found=$(echo "$report" | sed -n 's/^form found at \([0-9]*\),\([0-9]*\),.*/\1 \2/p')
+            break
+        fi
+        sleep 0.25
+    done
+    rm -rf "$shots"
+    echo "${report:-no picture}" >&2
+    [[ -n $found ]] || { echo "the window never showed as it should" >&2; return 1; }
+    echo "$found"
+}
 
-# Takes pictures of weston's screen until the form shows in one; prints where it stands.
-found=
-for _ in $(seq 40); do
-    rm -f "$shots"/*.png
-    (cd "$shots" && weston-screenshooter >/dev/null 2>&1)
-    shot=$(ls "$shots"/*.png 2>/dev/null | head -1)
-    if [[ -n $shot ]] && report=$(QT_QPA_PLATFORM=offscreen "$checker" "$shot" --save "$pictures/wayland-$what.png"); then
-        found=$(echo "$report" | sed -n 's/^form found at \([0-9]*\),\([0-9]*\),.*/\1 \2/p')
-        break
-    fi
-    sleep 0.25
-done
-echo "${report:-no picture}"
-if [[ -z $found ]]; then
-    echo "the window never showed as it should" >&2
+case $what in
+picture)
+    program=$2 checker=$3
+    QT_QPA_PLATFORM=wayland "$program" &
+    pid=$!
+    find_form "$checker" >/dev/null
+    status=$?
     kill "$pid" 2>/dev/null
-    exit 1
-fi
-
-if [[ $what == close ]]; then
+    exit $status
+    ;;
+close)
+    command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
+    export QT_QPA_PLATFORM=wayland
+    exec "$here/../e2e/close_window.sh" "$2" "$0" click-close "$3"
+    ;;
+click-close)
     # Qt's title bar stands above the form; its close button is its rightmost, 14 pixels in
     # from the form's right edge and 15 above its top.
-    read -r left top <<<"$found"
+    read -r left top < <(find_form "$2") || exit 1
     xdotool mousemove $((left + 465 - 14)) $((top - 15)) click 1
-    for _ in $(seq 100); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            status=$?
-            echo "exit status $status after the close button"
-            exit "$status"
-        fi
-        sleep 0.1
-    done
-    echo "the program did not end after a click on the close button" >&2
-    kill "$pid"
-    exit 1
-fi
-kill "$pid"
-exit 0
+    ;;
+esac

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Starts the program in the X server of $DISPLAY, waits for its 465 x 357 window, closes it
-# as a window manager would and expects exit status 0 within a few seconds.
-#   close_window.sh TARVELLO X11_CLOSE_PROBE
+# Starts the program, runs CLOSER, which waits for the program's window and asks it to close
+# as a user would, and expects the program to end with exit status 0 within a few seconds.
+#   close_window.sh TARVELLO CLOSER [ARG...]
 set -u
 program=$1
-probe=$2
+shift
 
 "$program" &
 pid=$!
-if ! "$probe" " Tarvello" 465 357 30; then
+if ! "$@"; then
     kill "$pid" 2>/dev/null
     exit 1
 fi
