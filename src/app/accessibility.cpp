@@ -87,7 +87,9 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
 
 void Announcement::announce(const QString& news)
 {
-    if (news.isEmpty())
+    // What the window holds before it shows (the assignment, filled in as it is built) is
+    // read out with the window itself, not as news.
+    if (news.isEmpty() || !window()->isVisible())
         return;
     hide();
     setAccessibleName(news);
