@@ -37,19 +37,6 @@ constexpr RoleColours lightColours[] {
     { QPalette::PlaceholderText, 0x80000000, 0x80000000 },
 };
 
-} // namespace
-
-QPalette formPalette()
-{
-    QPalette palette;
-    for (const RoleColours& colours : lightColours) {
-        palette.setColor(QPalette::Active, colours.role, QColor::fromRgba(colours.enabled));
-        palette.setColor(QPalette::Inactive, colours.role, QColor::fromRgba(colours.enabled));
-        palette.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
-    }
-    return palette;
-}
-
 QString formFamily()
 {
     // Where Times New Roman is missing, Liberation Serif takes its place: it has the same
@@ -67,6 +54,19 @@ QString formFamily()
         return QString("Liberation Serif");
     }();
     return family;
+}
+
+} // namespace
+
+QPalette formPalette()
+{
+    QPalette palette;
+    for (const RoleColours& colours : lightColours) {
+        palette.setColor(QPalette::Active, colours.role, QColor::fromRgba(colours.enabled));
+        palette.setColor(QPalette::Inactive, colours.role, QColor::fromRgba(colours.enabled));
+        palette.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
+    }
+    return palette;
 }
 
 QFont formFont()

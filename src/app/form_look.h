@@ -21,7 +21,6 @@ QPalette formPalette();
 
 // Times New Roman, 12 point; where it is missing, Liberation Serif, which has its metrics.
 QFont formFont();
-QString formFamily();
 
 // Gives `widget` a background of `colour`, filled behind it.
 void fillBackground(QWidget* widget, const QColor& colour);
