@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QImageReader>
 #include <QLibraryInfo>
@@ -27,7 +28,9 @@
 #if TARVELLO_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 
+#include <semaphore>
 #include <thread>
+#include <utility>
 #endif
 
 namespace tarvello {
@@ -78,15 +81,29 @@ private:
 
 // Reading the machine's font configuration (some fifty files, then every installed face)
 // is the longest single step before the first frame, and needs nothing of Qt: it runs on a
-// second core while the application starts, and is done before Qt asks for a font.
+// second core while the application starts. Once the application has started, the same
+// thread fills Qt's font database from it, while the main thread sets up the rest.
 class FontConfigurationReader {
 public:
 #if TARVELLO_HAVE_FONTCONFIG
-    FontConfigurationReader() : thread_([] { FcInit(); })
+    FontConfigurationReader()
+        : thread_([this] {
+              FcInit();
+              released_.acquire();
+              if (fillDatabase_)
+                  QFontDatabase::families();
+          })
     {
     }
+    // The application has started: its font database can be filled now.
+    void applicationStarted()
+    {
+        release(true);
+    }
+    // Returns when the reading (and the filling, if it was asked for) is done.
     void wait()
     {
+        release(false);
         if (thread_.joinable())
             thread_.join();
     }
@@ -96,8 +113,22 @@ public:
     }
 
 private:
-    std::thread thread_;
+    void release(bool fillDatabase)
+    {
+        if (std::exchange(releaseDone_, true))
+            return;
+        fillDatabase_ = fillDatabase; // read by the thread only after the release
+        released_.release();
+    }
+
+    std::binary_semaphore released_ { 0 };
+    bool releaseDone_ = false;
+    bool fillDatabase_ = false;
+    std::thread thread_; // last: it starts once the members above are made
 #else
+    void applicationStarted()
+    {
+    }
     void wait()
     {
     }
@@ -147,6 +178,7 @@ int runProgram(int argc, char* argv[])
     auto platformStart = std::make_unique<PlatformStart>();
     QApplication app(argc, argv);
     platformStart.reset();
+    fonts.applicationStarted();
     prepareAllButFonts(app);
     fonts.wait();
     useFormFont();
