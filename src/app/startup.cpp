@@ -175,6 +175,8 @@ void useFormFont()
 int runProgram(int argc, char* argv[])
 {
     FontConfigurationReader fonts;
+    // Nothing in the window takes typed text, so no input method is loaded for it.
+    qputenv("QT_IM_MODULE", "none");
     auto platformStart = std::make_unique<PlatformStart>();
     QApplication app(argc, argv);
     platformStart.reset();
