@@ -10,11 +10,12 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QResource>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -152,13 +153,16 @@ void prepareAllButFonts(QApplication& app)
     access::installInterfaces();
     app.setApplicationName("Tarvello");
     app.setApplicationVersion(TARVELLO_VERSION);
-    // The icons are PNG files: read as such, without asking every image plugin whether it
-    // knows them.
+    // The icons are their pixels, square, the side in the name: nothing to decode.
     QIcon icon;
     for (const QFileInfo& file : QDir(":/icons").entryInfoList()) {
-        QImageReader reader(file.filePath(), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+        const QByteArray pixels = QResource(file.filePath()).uncompressedData();
+        const int side = file.completeBaseName().section('-', -1).toInt();
+        if (side <= 0 || pixels.size() != qsizetype(side) * side * 4)
+            continue;
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), side, side,
+            QImage::Format_RGBA8888);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     QApplication::setWindowIcon(icon);
 }

@@ -141,6 +141,7 @@ private slots:
     void fontHasCyrillic();
     void captionsFit();
     void windowFrame();
+    void windowIconIsItsPictures();
     void runtimeErrorIsReported();
     void runtimeErrorEndsTheProgram();
 };
@@ -694,12 +695,26 @@ void TestWindow::windowFrame()
     QVERIFY(!(f.window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(f.window.windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(f.window.windowFlags() & Qt::WindowCloseButtonHint);
-    QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
     QPlainTextEdit* info = f.window.infoBox();
     QVERIFY(info->isReadOnly());
     QCOMPARE(info->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(info->verticalScrollBar()->isVisible());
     QCOMPARE(info->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+void TestWindow::windowIconIsItsPictures()
+{
+    // The icon is stored as pixels made from the PNG pictures; a picture changed without
+    // making them again shows here.
+    const QIcon icon = QApplication::windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    for (const QSize& size : icon.availableSizes()) {
+        const QImage picture(
+            QString(TARVELLO_ICON_DIR "/org.example.Tarvello-%1.png").arg(size.width()));
+        QVERIFY2(!picture.isNull(), qPrintable(QString::number(size.width())));
+        QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
 }
 
 void TestWindow::runtimeErrorIsReported()
