@@ -1,13 +1,18 @@
 // Start-up benchmark in one X server: starts the program and the reference in turn, the
 // order rotated each round, and for each run measures the time from exec to the first map of
-// a top-level window, the time to its settled first frame (after which its pixels no longer
-// change) and the peak resident memory (VmHWM) once settled. Prints medians, min and max, and
-// the ratios of the medians. Then it runs each once under callgrind and counts the
-// instructions to the settled first frame, a figure that the machine's load does not move.
+// a top-level window, the time to its settled first frame (the last drawing that changed its
+// pixels, with none for 400 ms after) and the peak resident memory (VmHWM) once settled.
+// Drawing is seen through the X DAMAGE extension, so the benchmark takes no CPU from the
+// programs while they paint; a picture of the window is taken only after each drawing.
+// Prints medians, min and max, the ratios of the medians, and the median and quartiles of
+// the ratios within each round (the two runs of a round are next to each other in time, so
+// a change in the machine's load moves both). Then it runs each once under callgrind and
+// counts the instructions to the settled first frame, a figure that the load does not move.
 //   startup_bench PROGRAM REFERENCE [RUNS]   (run inside an X server, with a session bus)
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -65,6 +71,8 @@ unsigned long long imageHash(Display* display, Window window, int width, int hei
     return hash;
 }
 
+int damageEventBase = 0;
+
 // Runs `command` until its window's first frame has settled, then ends it.
 bool measure(Display* display, std::vector<const char*> command, Run& run)
 {
@@ -101,15 +109,31 @@ bool measure(Display* display, std::vector<const char*> command, Run& run)
 
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
+    XDamageCreate(display, window, XDamageReportRawRectangles); // freed with the window
+    XSync(display, False);
     unsigned long long last = imageHash(display, window, attributes.width, attributes.height);
     auto lastChange = Clock::now();
-    while (Clock::now() - lastChange < settleQuiet && Clock::now() - start < giveUp) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    auto lastDrawing = lastChange;
+    while (Clock::now() - lastDrawing < settleQuiet && Clock::now() - start < giveUp) {
+        if (!XPending(display)) {
+            const auto quietLeft = std::chrono::duration_cast<std::chrono::milliseconds>(
+                settleQuiet - (Clock::now() - lastDrawing));
+            pollfd fd { ConnectionNumber(display), POLLIN, 0 };
+            poll(&fd, 1, std::max(1, static_cast<int>(quietLeft.count())));
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != damageEventBase + XDamageNotify)
+            continue;
+        lastDrawing = Clock::now();
+        while (XPending(display)) // the rest of this frame's drawing
+            XNextEvent(display, &event);
         const unsigned long long hash =
             imageHash(display, window, attributes.width, attributes.height);
         if (hash != last) {
             last = hash;
-            lastChange = Clock::now();
+            lastChange = lastDrawing;
         }
     }
     run.mapMs = ms(mapped - start);
@@ -161,15 +185,20 @@ Instructions instructions(Display* display, const char* program)
 }
 
 struct Summary {
-    double median, min, max;
+    double min, lowerQuartile, median, upperQuartile, max;
 };
 
 Summary summarise(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return { median, values.front(), values.back() };
+    const auto at = [&values](double q) { // interpolated between the nearest two
+        const double position = q * static_cast<double>(values.size() - 1);
+        const auto below = static_cast<std::size_t>(position);
+        const std::size_t above = std::min(below + 1, values.size() - 1);
+        const double fraction = position - static_cast<double>(below);
+        return values[below] + (values[above] - values[below]) * fraction;
+    };
+    return { values.front(), at(0.25), at(0.5), at(0.75), values.back() };
 }
 
 } // namespace
@@ -184,6 +213,11 @@ int main(int argc, char* argv[])
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "cannot open display\n");
+        return 1;
+    }
+    int damageErrorBase = 0;
+    if (!XDamageQueryExtension(display, &damageEventBase, &damageErrorBase)) {
+        std::fprintf(stderr, "the X server has no DAMAGE extension\n");
         return 1;
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
@@ -213,7 +247,9 @@ int main(int argc, char* argv[])
     const Metric metrics[] = { { "exec to first map", &Run::mapMs, "ms" },
         { "exec to settled frame", &Run::frameMs, "ms" },
         { "peak RSS (VmHWM)", &Run::hwmKiB, "KiB" } };
-    for (const Metric& metric : metrics) {
+    Summary withinRounds[std::size(metrics)];
+    for (std::size_t m = 0; m < std::size(metrics); ++m) {
+        const Metric& metric = metrics[m];
         Summary s[2];
         for (int p = 0; p < 2; ++p) {
             std::vector<double> values;
@@ -221,6 +257,10 @@ int main(int argc, char* argv[])
                 values.push_back(run.*metric.field);
             s[p] = summarise(values);
         }
+        std::vector<double> ratios;
+        for (int i = 0; i < runs; ++i)
+            ratios.push_back(results[0][i].*metric.field / (results[1][i].*metric.field));
+        withinRounds[m] = summarise(ratios);
         char a[64], b[64];
         std::snprintf(
             a, sizeof a, "%.1f (%.1f-%.1f) %s", s[0].median, s[0].min, s[0].max, metric.unit);
@@ -228,6 +268,13 @@ int main(int argc, char* argv[])
             b, sizeof b, "%.1f (%.1f-%.1f) %s", s[1].median, s[1].min, s[1].max, metric.unit);
         std::printf("%-22s %28s %28s %7.3f\n", metric.name, a, b, s[0].median / s[1].median);
     }
+    std::printf("\n%-22s %28s\n", "ratio within a round", "median (quartiles)");
+    for (std::size_t m = 0; m < std::size(metrics); ++m) {
+        const Summary& r = withinRounds[m];
+        std::printf("%-22s %12.3f (%.3f-%.3f)\n", metrics[m].name, r.median, r.lowerQuartile,
+            r.upperQuartile);
+    }
+    std::printf("\n");
 
     // The main thread's count is the path to the first frame; other threads run beside it.
     Instructions counted[2];
