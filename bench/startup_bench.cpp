@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <iterator>
 #include <poll.h>
 #include <signal.h>
@@ -111,7 +112,8 @@ bool measure(Display* display, std::vector<const char*> command, Run& run)
     XGetWindowAttributes(display, window, &attributes);
     XDamageCreate(display, window, XDamageReportRawRectangles); // freed with the window
     XSync(display, False);
-    unsigned long long last = imageHash(display, window, attributes.width, attributes.height);
+    // No picture is taken before the program's first drawing: the server is left to it.
+    std::optional<unsigned long long> last;
     auto lastChange = Clock::now();
     auto lastDrawing = lastChange;
     while (Clock::now() - lastDrawing < settleQuiet && Clock::now() - start < giveUp) {
