@@ -3,8 +3,10 @@
 
 The icon is a few flat shapes on a 256 x 256 grid: a pair of trousers in front of the
 orange of the kind buttons, with a measuring bar along its right side. From them this
-script writes the scalable SVG, PNG files of every size the desktop asks for, and the
-32 x 32, 256-colour Windows icon. Only the Python standard library is needed:
+script writes the scalable SVG, PNG files of every size the desktop asks for, the window's
+icon as plain pixels (RGBA rows, which the program hands to the window system with nothing
+to decode), and the 32 x 32, 256-colour Windows icon. Only the Python standard library is
+needed:
 
     python3 resources/make_icons.py
 
@@ -18,6 +20,7 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 NAME = "org.example.Tarvello"
 SIZES = (16, 24, 32, 48, 64, 128, 256)
+WINDOW_SIZES = (16, 24, 32, 48, 64)  # the sizes a window system takes for a window
 
 ORANGE = (255, 128, 0)
 NAVY = (36, 52, 128)
@@ -147,7 +150,10 @@ def main():
     icons.mkdir(exist_ok=True)
     (icons / f"{NAME}.svg").write_text(svg())
     for size in SIZES:
-        (icons / f"{NAME}-{size}.png").write_bytes(png(render(size)))
+        rows = render(size)
+        (icons / f"{NAME}-{size}.png").write_bytes(png(rows))
+        if size in WINDOW_SIZES:
+            (icons / f"{NAME}-{size}.rgba").write_bytes(bytes(v for row in rows for pixel in row for v in pixel))
     (icons / "tarvello.ico").write_bytes(ico_256_colours(render(32)))
 
 

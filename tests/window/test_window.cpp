@@ -704,8 +704,8 @@ void TestWindow::windowFrame()
 
 void TestWindow::windowIconIsItsPictures()
 {
-    // The icon is stored as pixels made from the PNG pictures; a picture changed without
-    // making them again shows here.
+    // The icon is stored as plain pixels beside the PNG pictures; a picture changed without
+    // writing the pixels again (resources/make_icons.py writes both) shows here.
     const QIcon icon = QApplication::windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     for (const QSize& size : icon.availableSizes()) {
