@@ -20,8 +20,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <optional>
 #include <iterator>
+#include <optional>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
