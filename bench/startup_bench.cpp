@@ -19,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -28,7 +27,6 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -107,7 +105,6 @@ bool measure(Display* display, std::vector<const char*> command, Run& run)
             window = event.xmap.window;
     }
     const auto mapped = Clock::now();
-    (void)root;
 
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
