@@ -18,7 +18,7 @@ command -v weston-screenshooter >/dev/null || { echo "missing tool: weston-scree
 pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
 
 # Takes pictures of weston's screen until the form shows in one as it should; prints where
-# its top-left corner stands.
+# its top-left corner stands and its width.
 find_form() {
     local checker=$1 shots report found=
     shots=$(mktemp -d)
@@ -28,7 +28,8 @@ find_form() {
         shot=$(ls "$shots"/*.png 2>/dev/null | head -1)
         if [[ -n $shot ]] && report=$(QT_QPA_PLATFORM=offscreen "$checker" "$shot" \
             --save "$pictures/wayland-$what.png"); then
-            found=$(echo "$report" | sed -n 's/^form found at \([0-9]*\),\([0-9]*\),.*/\1 \2/p')
+            found=$(echo "$report" |
+                sed -n 's/^form found at \([0-9]*\),\([0-9]*\), \([0-9]*\)x.*/\1 \2 \3/p')
             break
         fi
         sleep 0.25
@@ -57,7 +58,7 @@ close)
 click-close)
     # Qt's title bar stands above the form; its close button is its rightmost, 14 pixels in
     # from the form's right edge and 15 above its top.
-    read -r left top < <(find_form "$2") || exit 1
-    xdotool mousemove $((left + 465 - 14)) $((top - 15)) click 1
+    read -r left top width < <(find_form "$2") || exit 1
+    xdotool mousemove $((left + width - 14)) $((top - 15)) click 1
     ;;
 esac
