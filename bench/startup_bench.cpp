@@ -203,14 +203,18 @@ Summary summarise(std::vector<double> values)
         const double fraction = position - static_cast<double>(below);
         return values[below] + (values[above] - values[below]) * fraction;
     };
-    // The k-th smallest and k-th largest, for the largest k with P(Binomial(n, 1/2) < k) at
-    // most 2.5 %; with fewer than six values there is no such k, and the interval is all.
+    // The values k places in from either end, for the largest k with P(Binomial(n, 1/2) <= k)
+    // at most 2.5 %; with fewer than six values there is no such k, and the interval is all.
     const std::size_t n = values.size();
     std::size_t k = 0;
-    double below = 0, term = std::pow(0.5, static_cast<double>(n)); // P(X = 0)
-    while (k + 1 < n - k && below + term <= 0.025) {
-        below += term;
-        term *= static_cast<double>(n - k) / static_cast<double>(k + 1);
+    double term = std::pow(0.5, static_cast<double>(n)); // P(B = k)
+    double atMost = term; // P(B <= k)
+    while (2 * (k + 1) < n) {
+        const double next = term * static_cast<double>(n - k) / static_cast<double>(k + 1);
+        if (atMost + next > 0.025)
+            break;
+        term = next;
+        atMost += next;
         ++k;
     }
     return { values.front(), at(0.25), at(0.5), at(0.75), values.back(), values[k],
