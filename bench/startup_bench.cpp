@@ -296,7 +296,7 @@ int main(int argc, char* argv[])
         std::printf("%-22s %28s %28s %7.3f\n", metric.name, a, b, s[0].median / s[1].median);
     }
     std::printf(
-        "\n%-22s %28s %16s\n", "ratio within a round", "median (quartiles)", "95 % of median");
+        "\n%-22s %28s %16s\n", "ratio within a round", "median (quartiles)", "95 % interval");
     for (std::size_t m = 0; m < std::size(metrics); ++m) {
         const Summary& r = withinRounds[m];
         std::printf("%-22s %12.3f (%.3f-%.3f) %10.3f-%.3f\n", metrics[m].name, r.median,
