@@ -40,23 +40,24 @@ script --quiet --flush --command "orca --replace --debug-file=/dev/stdout -d spe
     </dev/null >/dev/null 2>&1 &
 pids+=($!)
 
-# What Orca has spoken since the last key.
-spoken() { grep -a 'SPEECH OUTPUT:' "$log" | tail -n +$(($(wc -l <"$said") + 1)); }
+# All that Orca has spoken, and what it has spoken since the last key.
+speech() { grep -a 'SPEECH OUTPUT:' "$log"; }
+spoken() { speech | tail -n +$(($(wc -l <"$said") + 1)); }
 # Waits up to 15 s for Orca to speak `text`, and remembers what it has spoken so far.
 hear() {
-    local text=$1
+    local text=$1 heard=
     for _ in $(seq 150); do
-        if spoken | grep -qF -- "$text"; then
-            grep -a 'SPEECH OUTPUT:' "$log" >"$said"
-            echo "heard: $text"
-            return 0
-        fi
+        spoken | grep -qF -- "$text" && heard=1 && break
         sleep 0.1
     done
-    echo "Orca did not speak \"$text\"; it spoke:" >&2
-    spoken | sed 's/^[0-9:.]* - //' >&2
-    failed=1
-    grep -a 'SPEECH OUTPUT:' "$log" >"$said"
+    if [[ -n $heard ]]; then
+        echo "heard: $text"
+    else
+        echo "Orca did not speak \"$text\"; it spoke:" >&2
+        spoken | sed 's/^[0-9:.]* - //' >&2
+        failed=1
+    fi
+    speech >"$said"
 }
 press() {
     xdotool key "$@"
