@@ -20,7 +20,7 @@ pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
 # Takes pictures of weston's screen until the form shows in one as it should; prints where
 # its top-left corner stands and its width.
 find_form() {
-    local checker=$1 shots report found=
+    local checker=$1 shots shot report found=
     shots=$(mktemp -d)
     for _ in $(seq 40); do
         rm -f "$shots"/*.png
