@@ -12,8 +12,11 @@ configure_file(${desktop}/${TARVELLO_APP_ID}.metainfo.xml.in
     ${PROJECT_BINARY_DIR}/${TARVELLO_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${TARVELLO_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 16 24 32 48 64 128 256)
-    install(FILES ${icons}/${TARVELLO_APP_ID}-${size}.png
+# Every PNG size that resources/make_icons.py writes, each in its own size's folder.
+file(GLOB icon_pictures CONFIGURE_DEPENDS ${icons}/${TARVELLO_APP_ID}-*.png)
+foreach(picture ${icon_pictures})
+    string(REGEX REPLACE ".*-([0-9]+)\\.png$" "\\1" size ${picture})
+    install(FILES ${picture}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME ${TARVELLO_APP_ID}.png)
 endforeach()
