@@ -1,7 +1,6 @@
 # Installation (GNU layout) with the Linux desktop integration, and a Debian package.
 include(GNUInstallDirs)
 
-set(TARVELLO_APP_ID org.example.Tarvello)
 set(icons ${PROJECT_SOURCE_DIR}/resources/icons)
 set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
 
