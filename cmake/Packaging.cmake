@@ -1,7 +1,6 @@
 # Installation (GNU layout) with the Linux desktop integration, and a Debian package.
 include(GNUInstallDirs)
 
-set(icons ${PROJECT_SOURCE_DIR}/resources/icons)
 set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
 
 install(TARGETS tarvello RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -12,14 +11,14 @@ configure_file(${desktop}/${TARVELLO_APP_ID}.metainfo.xml.in
 install(FILES ${PROJECT_BINARY_DIR}/${TARVELLO_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Every PNG size that resources/make_icons.py writes, each in its own size's folder.
-file(GLOB icon_pictures CONFIGURE_DEPENDS ${icons}/${TARVELLO_APP_ID}-*.png)
+file(GLOB icon_pictures CONFIGURE_DEPENDS ${TARVELLO_ICON_DIR}/${TARVELLO_APP_ID}-*.png)
 foreach(picture ${icon_pictures})
     string(REGEX REPLACE ".*-([0-9]+)\\.png$" "\\1" size ${picture})
     install(FILES ${picture}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME ${TARVELLO_APP_ID}.png)
 endforeach()
-install(FILES ${icons}/${TARVELLO_APP_ID}.svg
+install(FILES ${TARVELLO_ICON_DIR}/${TARVELLO_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The Debian package's documents: a machine-readable copyright file, the changelog and the
