@@ -12,7 +12,9 @@ here=$(dirname "$0")
 what=$1
 if [[ $what != picture && $what != close && $what != click-close ]]; then
     "$here/desktop.sh" --weston headless -- "$0" picture "$@" || exit 1
-    exec "$here/desktop.sh" --x11 800x600 --weston x11 -- "$0" close "$@"
+    # The X screen is larger than weston's 800 x 600 window, so that the pointer can come
+    # into that window from outside (see click-close).
+    exec "$here/desktop.sh" --x11 1024x768 --weston x11 -- "$0" close "$@"
 fi
 command -v weston-screenshooter >/dev/null || { echo "missing tool: weston-screenshooter" >&2; exit 1; }
 pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
@@ -58,7 +60,10 @@ close)
 click-close)
     # Qt's title bar stands above the form; its close button is its rightmost, 14 pixels in
     # from the form's right edge and 15 above its top.
+    # weston places its pointer where X's pointer crosses into its window; started under a
+    # pointer that is already inside, it may keep its own at 0,0 and send the click to its
+    # desktop's background instead. So the pointer comes in from outside, as a mouse would.
     read -r left top width < <(find_form "$2") || exit 1
-    xdotool mousemove $((left + width - 14)) $((top - 15)) click 1
+    xdotool mousemove 1023 767 mousemove $((left + width - 14)) $((top - 15)) click 1
     ;;
 esac
