@@ -62,7 +62,11 @@ wait_for() {
 
 if [[ -n $x11 ]]; then
     need Xvfb
-    Xvfb -displayfd 3 -screen 0 "${x11}x24" -nolisten tcp 3>"$runtime/display" 2>/dev/null &
+    # -noreset: the server stays as it is while clients come and go, as a desktop's does.
+    # Otherwise it resets whenever its last client leaves, and drops a client that is
+    # connecting at that moment: the program, while a test's xdotool polls for its window.
+    Xvfb -displayfd 3 -screen 0 "${x11}x24" -nolisten tcp -noreset 3>"$runtime/display" \
+        2>/dev/null &
     pids+=($!)
     wait_for test -s "$runtime/display"
     export DISPLAY=:$(head -1 "$runtime/display")
