@@ -64,6 +64,8 @@ click-close)
     # pointer that is already inside, it may keep its own at 0,0 and send the click to its
     # desktop's background instead. So the pointer comes in from outside, as a mouse would.
     read -r left top width < <(find_form "$2") || exit 1
-    xdotool mousemove 1023 767 mousemove $((left + width - 14)) $((top - 15)) click 1
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    xdotool mousemove $((screen_width - 1)) $((screen_height - 1)) \
+        mousemove $((left + width - 14)) $((top - 15)) click 1
     ;;
 esac
