@@ -1,20 +1,47 @@
 #include "answer_list.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace tarvello {
 
+namespace {
+
+// Paints a row without the style's mark of the current row, a tinted fill under some styles
+// that looks like a selection: the list frames its current row itself.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+        const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem row(option);
+        row.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, row, index);
+    }
+};
+
+} // namespace
+
 AnswerList::AnswerList(QWidget* parent) : QListWidget(parent)
 {
+    setItemDelegate(new RowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false);
     connect(this, &QAbstractItemView::clicked, this,
         [this](const QModelIndex& index) { emit rowChosen(index.row()); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &AnswerList::selectionChangedElsewhere);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (hasFocus())
+            keepCurrentRowInSight();
+    });
 }
 
 void AnswerList::showState(const ListBox& control)
@@ -52,10 +79,44 @@ void AnswerList::keepCurrentRow(int wanted)
             model()->index(std::clamp(wanted, 0, count() - 1), 0), QItemSelectionModel::NoUpdate);
 }
 
+void AnswerList::keepCurrentRowInSight()
+{
+    if (count() == 0)
+        return;
+    if (currentIndex().isValid() && viewport()->rect().contains(visualRect(currentIndex())))
+        return;
+    // The first row in sight: rows scroll whole, so the top one shows whole.
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    selectionModel()->setCurrentIndex(
+        top.isValid() ? top : model()->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
 void AnswerList::focusInEvent(QFocusEvent* event)
 {
+    // Before Qt's own handling, which would take the first row, also one scrolled out of sight.
+    keepCurrentRowInSight();
     QListWidget::focusInEvent(event);
-    keepCurrentRow(0);
+    // Qt tells assistive technology of the row when the current row changes, and of the list
+    // as it takes the focus, after this; the row is read out once more after the list.
+    QMetaObject::invokeMethod(this, &AnswerList::readOutCurrentRow, Qt::QueuedConnection);
+}
+
+void AnswerList::readOutCurrentRow()
+{
+    if (!hasFocus() || !currentIndex().isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(currentIndex().row());
+    QAccessible::updateAccessibility(&event);
+}
+
+void AnswerList::mousePressEvent(QMouseEvent* event)
+{
+    // The pressed row becomes the current one as it stands, also one that shows only in
+    // part: scrolled into full sight, another row would come under the pointer.
+    setAutoScroll(false);
+    QListWidget::mousePressEvent(event);
+    setAutoScroll(true);
 }
 
 QItemSelectionModel::SelectionFlags AnswerList::selectionCommand(

@@ -8,8 +8,9 @@ namespace tarvello {
 
 // The answer list. A mouse click on a row, one press of Space or Enter on the current row, or
 // assistive technology selecting a row, emits rowChosen once. The selection is the model's
-// ListIndex alone; while the list has rows it keeps a current row for the keyboard. A double
-// click counts as one click.
+// ListIndex alone. While the list has the focus it keeps a current row for the keyboard, one
+// that the pupil sees, framed with a dotted line and read out to assistive technology; the
+// focus and the mouse never scroll the list. A double click counts as one click.
 class AnswerList : public QListWidget {
     Q_OBJECT
 
@@ -29,10 +30,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void selectionChangedElsewhere();
     void keepCurrentRow(int wanted);
+    void keepCurrentRowInSight();
+    void readOutCurrentRow();
     bool showing_ = false;
 };
 
