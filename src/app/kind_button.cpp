@@ -3,12 +3,15 @@
 #include "accessibility.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace tarvello {
 
 void KindButton::showState(const OptionButton& control, const QString& kindName)
 {
     const QString caption = QString::fromStdU16String(control.Caption());
+    kindName_ = kindName;
     setText(caption);
     const QString name = access::kindButtonName(caption, kindName);
     if (accessibleName() != name)
@@ -31,6 +34,24 @@ void KindButton::keyPressEvent(QKeyEvent* event)
     default:
         QRadioButton::keyPressEvent(event);
     }
+}
+
+void KindButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const bool focused = option.state & QStyle::State_HasFocus;
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_RadioButton, option);
+    if (!focused)
+        return;
+    // Where the kind's name stands, or would stand, in the text's colour: plain on the orange
+    // bar, and as large on a used kind as on the others.
+    option.text = kindName_;
+    const QRect frame = style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
 }
 
 } // namespace tarvello

@@ -8,7 +8,8 @@ namespace tarvello {
 
 // A kind button. The whole of its rectangle takes the click, also when it shows no caption.
 // A click or Space asks the model; the button never checks itself. The arrow keys only ask
-// to move the focus to the neighbour above or below.
+// to move the focus to the neighbour above or below. The focus shows as a dotted frame where
+// the caption stands, the same with the caption blank.
 class KindButton : public QRadioButton {
     Q_OBJECT
 
@@ -26,6 +27,10 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void nextCheckState() override { }
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString kindName_;
 };
 
 } // namespace tarvello

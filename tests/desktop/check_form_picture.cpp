@@ -4,9 +4,11 @@
 //   check_form_picture PICTURE.png|:screen [--save FILE.png] [--dark-theme]
 // ":screen" takes the picture of the whole screen of this program's own display, as soon as
 // the form shows there (within 20 s). The form is found in the picture by its background
-// colour; the reference is drawn by this program. --dark-theme: fail unless the desktop theme
-// that this program itself is given is a dark one, so that the check means something.
+// colour; the reference is drawn by this program. It prints where the form and its top kind
+// button stand in the picture. --dark-theme: fail unless the desktop theme that this program
+// itself is given is a dark one, so that the check means something.
 
+#include "contrast.h"
 #include "form_look.h"
 #include "startup.h"
 #include "tarvello_window.h"
@@ -23,24 +25,9 @@
 #include <map>
 
 using namespace tarvello;
+using tarvello::test::contrast;
 
 namespace {
-
-double luminance(QRgb rgb)
-{
-    auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
-        0.0722 * channel(qBlue(rgb));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The smallest rectangle that holds every pixel of `colour`.
 QRect boundsOf(const QImage& image, QRgb colour)
@@ -137,6 +124,12 @@ int main(int argc, char* argv[])
         return 1;
     }
     const QImage shown = picture.copy(found);
+    auto placeOf = [&window](QWidget* widget) {
+        return QRect(widget->mapTo(&window, QPoint()), widget->size());
+    };
+    const QPoint topKind =
+        found.topLeft() + placeOf(window.kindButton(layout::kindAtRow.front())).center();
+    std::printf("top kind button at %d,%d\n", topKind.x(), topKind.y());
 
     // As the program draws it: colour for colour, but for a few pixels (a text cursor).
     int differing = 0;
@@ -154,9 +147,6 @@ int main(int argc, char* argv[])
     std::printf("%s %.2f %% of the form's pixels differ from the program's own drawing\n",
         ok ? "ok  " : "FAIL", share);
 
-    auto placeOf = [&window](QWidget* widget) {
-        return QRect(widget->mapTo(&window, QPoint()), widget->size());
-    };
     ok &= captionReadable(shown, "title", placeOf(window.titleLabel()));
     ok &= captionReadable(shown, "heading", placeOf(window.answerHeading()));
     // The frame's caption, not its edge; the kind buttons' captions, not their circles.
