@@ -68,6 +68,11 @@ QString takenBack(const QString& kindName)
     return QString("Върнат: %1").arg(kindName);
 }
 
+QString usedNotPicked(const QString& kindName)
+{
+    return QString("Използван: %1 - нищо не е избрано").arg(kindName);
+}
+
 QString kindButtonName(const QString& caption, const QString& kindName)
 {
     return caption.isEmpty() ? QString("Използван: %1").arg(kindName) : caption;

@@ -14,8 +14,13 @@ inline const QString infoBox = "Информация";
 inline const QString infoBoxHelp = "Описание на посочения вид или оценка на подредбата";
 inline const QString kindButtonHelp = "Посочете следващия по дължина вид панталон";
 
+inline const QString cleared = "Отговорите са изчистени";
+
 // "Върнат: " and the name of a kind taken back.
 QString takenBack(const QString& kindName);
+
+// What a click on a used kind says: that it is used, and that nothing was picked.
+QString usedNotPicked(const QString& kindName);
 
 // A kind button's name: its caption, or for a used kind (no caption) "Използван: " and the
 // name it had.

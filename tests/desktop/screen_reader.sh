@@ -2,7 +2,9 @@
 # A pupil who cannot see the screen plays a whole game with the keyboard while Orca, the
 # desktop's screen reader, listens to the program; what Orca would speak is read from its
 # debug log. Orca must speak each kind's name as it takes the focus ("Използван: ..." for a
-# used one), the description after each pick, the verdict, and the kind taken back.
+# used one, and that nothing was picked when it is pressed), the description after each
+# pick, the verdict, the current row of the answer list as the focus comes into it and
+# moves, the kind taken back, and the answers cleared.
 # Run inside desktop.sh --x11 ... --session-bus --accessibility.
 #   screen_reader.sh TARVELLO
 set -u
@@ -40,24 +42,27 @@ script --quiet --flush --command "orca --replace --debug-file=/dev/stdout -d spe
     </dev/null >/dev/null 2>&1 &
 pids+=($!)
 
-# All that Orca has spoken, and what it has spoken since the last key.
+# All that Orca has spoken, and what it has spoken since the last text heard.
 speech() { grep -a 'SPEECH OUTPUT:' "$log"; }
 spoken() { speech | tail -n +$(($(wc -l <"$said") + 1)); }
-# Waits up to 15 s for Orca to speak `text`, and remembers what it has spoken so far.
+# Waits up to 15 s for Orca to speak `text`; what it spoke after that stays to be heard next.
 hear() {
-    local text=$1 heard=
+    local text=$1 line=
     for _ in $(seq 150); do
-        spoken | grep -qF -- "$text" && heard=1 && break
+        line=$(spoken | grep -nF -- "$text" | head -1 | cut -d: -f1)
+        [[ -n $line ]] && break
         sleep 0.1
     done
-    if [[ -n $heard ]]; then
+    if [[ -n $line ]]; then
         echo "heard: $text"
+        speech | head -n $(($(wc -l <"$said") + line)) >"$said.next"
+        mv "$said.next" "$said"
     else
         echo "Orca did not speak \"$text\"; it spoke:" >&2
         spoken | sed 's/^[0-9:.]* - //' >&2
         failed=1
+        speech >"$said"
     fi
-    speech >"$said"
 }
 press() {
     xdotool key "$@"
@@ -93,8 +98,8 @@ DESCRIPTIONS
 }
 
 # The buttons stand in alphabetical order: бермуди, брич, гаучо, голф, джамайка, капри,
-# шорти. Tab enters them at шорти; the arrows move from button to button. Each step: the
-# keys to the kind, the kind picked with Space.
+# шорти. Tab enters them at the top, бермуди; the arrows move from button to button, round.
+# Each step: the keys to the kind, the kind picked with Space.
 pick() {
     local kind=$1
     shift
@@ -105,13 +110,17 @@ pick() {
     press space
     hear "$(description "$kind")"
 }
-pick 0 Tab
+pick 0 Tab Up
 pick 1 Up Up
 pick 2 Up Up Up Up
 pick 3 Down Down
 pick 4 Down
 press Down # over джамайка, used
 hear "Използван: джамайка"
+# Space on a used kind moves the check mark there, and Orca says "selected"; but nothing is
+# picked, and the program says so.
+press space
+hear "Използван: джамайка - нищо не е избрано"
 press Down
 hear "капри"
 press space
@@ -121,10 +130,20 @@ hear "брич"
 press space
 hear "Наредбата, по отношение дължина на панталона, е правилна"
 
-# Into the answer list, and the first row (шорти) taken back with Enter.
+# Into the answer list: Orca names the list, then its current row, the first; the arrows
+# move to the next row, which Enter takes back.
 press Tab
 hear "Подредени по дължина"
+hear "шорти"
+press Down
+hear "джамайка"
 press Return
-hear "Върнат: шорти"
+hear "Върнат: джамайка"
+
+# "Чисти" empties the list and the info box, and says so.
+press Tab
+hear "Чисти"
+press space
+hear "Отговорите са изчистени"
 
 exit $failed
