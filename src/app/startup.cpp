@@ -152,6 +152,9 @@ void prepareAllButFonts(QApplication& app)
     QApplication::setPalette(look::formPalette());
     access::installInterfaces();
     app.setApplicationName("Tarvello");
+    // Ties the window to its desktop entry: the Wayland app id. (On X11 the entry names the
+    // window's class, the application's name.)
+    QGuiApplication::setDesktopFileName(TARVELLO_APP_ID);
     app.setApplicationVersion(TARVELLO_VERSION);
     // The icons are their pixels, square, the side in the name: nothing to decode.
     QIcon icon;

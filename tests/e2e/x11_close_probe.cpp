@@ -1,7 +1,8 @@
-// Waits for a mapped top-level window whose name ends with the given text, checks its size
-// and that its top-left corner is on the screen, and asks it to close with WM_DELETE_WINDOW,
-// as a window manager's close button does.
-//   x11_close_probe NAME_SUFFIX WIDTH HEIGHT [SECONDS]
+// Waits for a mapped top-level window whose name ends with the given text, checks its size,
+// that its top-left corner is on the screen and that its class (WM_CLASS) is CLASS, by which
+// a dock finds its desktop entry, and asks it to close with WM_DELETE_WINDOW, as a window
+// manager's close button does.
+//   x11_close_probe NAME_SUFFIX WIDTH HEIGHT CLASS [SECONDS]
 // Exit status 0 when the window was found so and the request was sent.
 
 #include <X11/Xatom.h>
@@ -63,14 +64,15 @@ Window findWindow(Display* display, const std::string& suffix)
 
 int main(int argc, char* argv[])
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: %s NAME_SUFFIX WIDTH HEIGHT [SECONDS]\n", argv[0]);
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: %s NAME_SUFFIX WIDTH HEIGHT CLASS [SECONDS]\n", argv[0]);
         return 2;
     }
     const std::string suffix = argv[1];
     const int width = std::atoi(argv[2]);
     const int height = std::atoi(argv[3]);
-    const int seconds = argc > 4 ? std::atoi(argv[4]) : 30;
+    const std::string windowClass = argv[4];
+    const int seconds = argc > 5 ? std::atoi(argv[5]) : 30;
 
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
@@ -98,6 +100,18 @@ int main(int argc, char* argv[])
     }
     if (attributes.x < 0 || attributes.y < 0) {
         std::fprintf(stderr, "the window's top-left corner is off the screen\n");
+        return 1;
+    }
+    XClassHint hint {};
+    const bool classRead = XGetClassHint(display, window, &hint);
+    const std::string shownClass = classRead && hint.res_class ? hint.res_class : "";
+    if (classRead) {
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    if (shownClass != windowClass) {
+        std::fprintf(stderr, "the window's class is '%s', not '%s'\n", shownClass.c_str(),
+            windowClass.c_str());
         return 1;
     }
 
