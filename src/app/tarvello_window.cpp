@@ -2,15 +2,18 @@
 
 #include "accessibility.h"
 #include "form_look.h"
+#include "held_keys.h"
 #include "startup.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace tarvello {
 
@@ -45,13 +48,19 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
     // Qt's own chain, for what the ring does not cover: the same order.
     QWidget* previous = nullptr;
     for (QWidget* stop : focusRing_) {
-        QWidget* entry = stop == kindFrame_ ? kindButton(0) : stop;
+        QWidget* entry = stop == kindFrame_ ? kindButton(layout::kindAtRow.front()) : stop;
         if (previous)
             setTabOrder(previous, entry);
-        previous = stop == kindFrame_ ? kindButton(contents::kindCount - 1) : entry;
+        previous = stop == kindFrame_ ? kindButton(layout::kindAtRow.back()) : entry;
     }
     if (!focusRing_.empty())
         focusEntryOf(focusRing_.front())->setFocus();
+    // One press of a key is one pick, one take-back, one clear, however long it is held.
+    auto* heldKeys = new HeldKeys(this);
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (widget->focusPolicy() != Qt::NoFocus)
+            heldKeys->watch(widget);
+    }
 }
 
 template<typename Widget> Widget* TarvelloWindow::placed(const layout::ControlPlace& row)
@@ -94,8 +103,10 @@ QWidget* TarvelloWindow::makeControl(const layout::ControlPlace& row)
         clearButton_ = placed<ClearButton>(row);
         clearButton_->setAccessibleDescription(access::clearButtonHelp);
         bind(form_.Command1(0), [this] { clearButton_->setText(qs(form_.Command1(0).Caption())); });
-        connect(clearButton_, &QAbstractButton::clicked, this,
-            [this] { route([this] { form_.Command1(0).userClick(); }); });
+        connect(clearButton_, &QAbstractButton::clicked, this, [this] {
+            route([this] { form_.Command1(0).userClick(); });
+            announcement_->announce(access::cleared);
+        });
         return clearButton_;
     case layout::Shown::InfoBox:
         infoBox_ = placed<QPlainTextEdit>(row);
@@ -142,8 +153,12 @@ void TarvelloWindow::makeKindButtons()
         bind(control, [button, &control, name = qs(form_.List1(1).List(kind))] {
             button->showState(control, name);
         });
-        connect(button, &QAbstractButton::clicked, this,
-            [this, kind] { route([this, kind] { form_.Option1(kind).userClick(); }); });
+        connect(button, &QAbstractButton::clicked, this, [this, button, kind] {
+            const bool used = form_.Option1(kind).Caption().empty();
+            route([this, kind] { form_.Option1(kind).userClick(); });
+            if (used)
+                announcement_->announce(access::usedNotPicked(qs(form_.List1(1).List(kind))));
+        });
         connect(button, &KindButton::focusStep, this,
             [this, button](int step) { moveKindFocus(button, step); });
         kindButtons_[static_cast<std::size_t>(kind)] = button;
@@ -184,14 +199,15 @@ QWidget* TarvelloWindow::focusStopOf(QWidget* widget) const
 
 QWidget* TarvelloWindow::focusEntryOf(QWidget* stop) const
 {
-    // Entering the kind buttons lands on the selected one, or on the first if none is.
+    // Entering the kind buttons lands on the selected one, or on the top one if none is. (Not
+    // on kind 0: that is the first right answer.)
     if (stop != kindFrame_)
         return stop;
     for (const OptionButton& control : form_.Option1) {
         if (control.Value())
             return kindButton(control.Index());
     }
-    return kindButton(0);
+    return kindButton(layout::kindAtRow.front());
 }
 
 bool TarvelloWindow::focusNextPrevChild(bool next)
@@ -206,9 +222,39 @@ bool TarvelloWindow::focusNextPrevChild(bool next)
     return true;
 }
 
+// The window has one size and offers no maximise button, but the title bar that Qt draws
+// itself on Wayland has one. Maximised, a Wayland window must take the size the compositor
+// gives it, or the compositor ends the program. So, asked to maximise, the window lets itself
+// grow; grown, it asks to be its own size again; back at that size, it is fixed again.
+void TarvelloWindow::keepOwnSize(Qt::WindowState state)
+{
+    QWindow* window = windowHandle();
+    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+        window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    else if (!grown_) // the compositor did not maximise it after all
+        window->setMaximumSize(maximumSize());
+}
+
+void TarvelloWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (size() != maximumSize()) {
+        grown_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { windowHandle()->setWindowStates(Qt::WindowNoState); },
+            Qt::QueuedConnection);
+    } else if (std::exchange(grown_, false)) {
+        windowHandle()->setMaximumSize(maximumSize());
+    }
+}
+
 void TarvelloWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::windowStateChanged, this, &TarvelloWindow::keepOwnSize,
+            Qt::UniqueConnection);
+    }
     // Lay out the lines that the info box shows first. Left to its first paint, that layout
     // changes the scroll bar's range after the paint, and the window paints and sends its
     // pixels a second time, the same pixels.

@@ -54,6 +54,7 @@ signals:
 protected:
     bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* makeControl(const layout::ControlPlace& row);
@@ -65,6 +66,7 @@ private:
     template<typename Control> void bind(Control& control, std::function<void()> show);
     void route(const std::function<void()>& userAction);
     void moveKindFocus(KindButton* from, int step);
+    void keepOwnSize(Qt::WindowState state);
     QWidget* focusStopOf(QWidget* widget) const;
     QWidget* focusEntryOf(QWidget* stop) const;
 
@@ -79,6 +81,7 @@ private:
     std::vector<QWidget*> focusRing_; // the tab stops in order
     access::Announcement* announcement_ = nullptr;
     std::vector<Observation> observations_; // end before the widgets go
+    bool grown_ = false; // maximised by the window system, larger than the form
 };
 
 } // namespace tarvello

@@ -1,26 +1,28 @@
 #!/usr/bin/env bash
 # The program as a native Wayland client of weston.
-#   wayland.sh TARVELLO CHECK_FORM_PICTURE
+#   wayland.sh TARVELLO CHECK_FORM_PICTURE APP_ID
 # runs both of these, each on a desktop of its own:
-#   wayland.sh picture TARVELLO CHECK_FORM_PICTURE   (inside desktop.sh --weston headless)
-#     its window shows at its fixed 465 x 357, in the form's colours, with its captions;
-#   wayland.sh close TARVELLO CHECK_FORM_PICTURE     (inside desktop.sh --x11 --weston x11)
-#     a click on the close button of Qt's own title bar ends it with exit status 0; the
-#     click is `wayland.sh click-close CHECK_FORM_PICTURE`, run by close_window.sh.
+#   wayland.sh picture TARVELLO CHECK_FORM_PICTURE APP_ID (inside desktop.sh --weston headless)
+#     its window shows at its fixed 465 x 357, in the form's colours, with its captions, and
+#     its app id is its desktop entry's, APP_ID;
+#   wayland.sh close TARVELLO CHECK_FORM_PICTURE          (inside desktop.sh --x11 --weston x11)
+#     a click on the maximise button of Qt's own title bar leaves the window as it was, a
+#     kind can be picked after it, and a click on the close button ends it with exit status
+#     0; the clicks are `wayland.sh clicks CHECK_FORM_PICTURE`, run by close_window.sh.
 set -u
 here=$(dirname "$0")
 what=$1
-if [[ $what != picture && $what != close && $what != click-close ]]; then
+if [[ $what != picture && $what != close && $what != clicks ]]; then
     "$here/desktop.sh" --weston headless -- "$0" picture "$@" || exit 1
     # The X screen is larger than weston's 800 x 600 window, so that the pointer can come
-    # into that window from outside (see click-close).
-    exec "$here/desktop.sh" --x11 1024x768 --weston x11 -- "$0" close "$@"
+    # into that window from outside (see clicks).
+    exec "$here/desktop.sh" --x11 1024x768 --weston x11 -- "$0" close "$1" "$2"
 fi
 command -v weston-screenshooter >/dev/null || { echo "missing tool: weston-screenshooter" >&2; exit 1; }
 pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
 
 # Takes pictures of weston's screen until the form shows in one as it should; prints where
-# its top-left corner stands and its width.
+# its top-left corner stands, its width, and where its top kind button stands.
 find_form() {
     local checker=$1 shots shot report found=
     shots=$(mktemp -d)
@@ -30,8 +32,9 @@ find_form() {
         shot=$(ls "$shots"/*.png 2>/dev/null | head -1)
         if [[ -n $shot ]] && report=$(QT_QPA_PLATFORM=offscreen "$checker" "$shot" \
             --save "$pictures/wayland-$what.png"); then
-            found=$(echo "$report" |
-                sed -n 's/^form found at \([0-9]*\),\([0-9]*\), \([0-9]*\)x.*/\1 \2 \3/p')
+            found="$(echo "$report" |
+                sed -n 's/^form found at \([0-9]*\),\([0-9]*\), \([0-9]*\)x.*/\1 \2 \3/p') $(
+                echo "$report" | sed -n 's/^top kind button at \([0-9]*\),\([0-9]*\)$/\1 \2/p')"
             break
         fi
         sleep 0.25
@@ -44,28 +47,43 @@ find_form() {
 
 case $what in
 picture)
-    program=$2 checker=$3
-    QT_QPA_PLATFORM=wayland "$program" &
+    program=$2 checker=$3 app_id=$4
+    WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$program" 2>"$pictures/wayland-protocol.log" &
     pid=$!
     find_form "$checker" >/dev/null
     status=$?
     kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    if ! grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$pictures/wayland-protocol.log"; then
+        echo "the window's app id is not $app_id:" >&2
+        grep -o 'set_app_id([^)]*)' "$pictures/wayland-protocol.log" >&2
+        status=1
+    fi
     exit $status
     ;;
 close)
     command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
     export QT_QPA_PLATFORM=wayland
-    exec "$here/../e2e/close_window.sh" "$2" "$0" click-close "$3"
+    exec "$here/../e2e/close_window.sh" "$2" "$0" clicks "$3"
     ;;
-click-close)
+clicks)
     # Qt's title bar stands above the form; its close button is its rightmost, 14 pixels in
-    # from the form's right edge and 15 above its top.
+    # from the form's right edge and 15 above its top, and its maximise button the next,
+    # 23 pixels further left.
     # weston places its pointer where X's pointer crosses into its window; started under a
     # pointer that is already inside, it may keep its own at 0,0 and send the click to its
     # desktop's background instead. So the pointer comes in from outside, as a mouse would.
-    read -r left top width < <(find_form "$2") || exit 1
     read -r screen_width screen_height < <(xdotool getdisplaygeometry)
-    xdotool mousemove $((screen_width - 1)) $((screen_height - 1)) \
-        mousemove $((left + width - 14)) $((top - 15)) click 1
+    click() {
+        xdotool mousemove $((screen_width - 1)) $((screen_height - 1)) mousemove "$1" "$2" click 1
+    }
+    read -r left top width _ < <(find_form "$2") || exit 1
+    click $((left + width - 37)) $((top - 15))
+    sleep 1
+    # Still there, at its size, as it was.
+    read -r left top width kind_x kind_y < <(find_form "$2") || exit 1
+    click "$kind_x" "$kind_y"
+    sleep 0.5
+    click $((left + width - 14)) $((top - 15))
     ;;
 esac

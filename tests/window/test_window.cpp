@@ -1,3 +1,5 @@
+#include "contrast.h"
+#include "form_look.h"
 #include "mirror.h"
 #include "startup.h"
 #include "window_test_main.h"
@@ -17,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 #include <memory>
@@ -81,20 +84,47 @@ public:
 };
 
 // A held key as a keyboard sends it: a press, `repeats` pairs of repeated release and
-// press, then the release.
-void holdKey(QWidget* widget, int key, int repeats)
+// press, then the release. Each pair carries one time. Qt marks the pairs as repeated on
+// Wayland, and on X11 mostly; `marked` false is X11 when it does not.
+void holdKey(QWidget* widget, int key, int repeats, bool marked)
 {
     const QString text = key == Qt::Key_Space ? " " : "\r";
+    quint64 time = 1000;
     auto send = [&](QEvent::Type type, bool repeated) {
-        QKeyEvent event(type, key, Qt::NoModifier, text, repeated);
+        QKeyEvent event(type, key, Qt::NoModifier, text, repeated && marked);
+        event.setTimestamp(time);
         QApplication::sendEvent(widget, &event);
     };
     send(QEvent::KeyPress, false);
     for (int i = 0; i < repeats; ++i) {
+        time += i == 0 ? 660 : 40;
         send(QEvent::KeyRelease, true);
         send(QEvent::KeyPress, true);
     }
+    time += 20;
     send(QEvent::KeyRelease, false);
+}
+
+// One notch of the mouse wheel down, over the middle of `widget`.
+void wheelDown(QWidget* widget)
+{
+    const QPointF middle = QRectF(widget->rect()).center();
+    QWheelEvent wheel(middle, widget->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+// Where two pictures of one widget differ.
+QList<QPoint> differences(const QImage& a, const QImage& b)
+{
+    QList<QPoint> points;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                points << QPoint(x, y);
+        }
+    }
+    return points;
 }
 
 QColor colourAt(QWidget* widget, QPoint point)
@@ -129,6 +159,9 @@ private slots:
     void wholeKindButtonTakesTheClick();
     void answerListKeepsACurrentRow_data();
     void answerListKeepsACurrentRow();
+    void answerListAfterTheWheel_data();
+    void answerListAfterTheWheel();
+    void focusShowsOnUsedKind();
     void heldKeyCountsOnce_data();
     void heldKeyCountsOnce();
     void accessibleRowActionsTakeBackOnce();
@@ -294,9 +327,9 @@ void TestWindow::focusRing_data()
     QTest::addColumn<QStringList>("stops");
 
     QTest::newRow("tab_none_selected")
-        << QList<int>() << true << QStringList { "kind0", "list", "clear", "info", "kind0" };
+        << QList<int>() << true << QStringList { "kind2", "list", "clear", "info", "kind2" };
     QTest::newRow("backtab_none_selected")
-        << QList<int>() << false << QStringList { "clear", "list", "kind0", "info" };
+        << QList<int>() << false << QStringList { "clear", "list", "kind2", "info" };
     QTest::newRow("tab_enters_selected_kind")
         << QList<int> { 4 } << true << QStringList { "kind4", "list", "clear", "info" };
 }
@@ -469,12 +502,18 @@ void TestWindow::answerListKeepsACurrentRow()
     QCOMPARE(QApplication::focusWidget(), list);
     QVERIFY(list->currentIndex().isValid());
 
-    // The current row shows: it looks different with the focus than without.
+    // The current row shows with the focus, as a frame alone: no fill that would look like a
+    // selection.
     const QRect row = list->visualRect(list->currentIndex());
     const QImage focused = list->viewport()->grab(row).toImage();
     f.window.infoBox()->setFocus();
-    QVERIFY(list->viewport()->grab(row).toImage() != focused);
-    list->setFocus();
+    const QList<QPoint> frame = differences(focused, list->viewport()->grab(row).toImage());
+    QVERIFY(!frame.isEmpty());
+    const QRect inside = QRect(QPoint(), row.size()).adjusted(1, 1, -1, -1);
+    for (const QPoint& point : frame)
+        QVERIFY2(
+            !inside.contains(point), qPrintable(QString("%1,%2").arg(point.x()).arg(point.y())));
+    list->setFocus(Qt::TabFocusReason);
 
     f.key(key);
     f.key(key); // the focus has stayed in the list: its next row is current now
@@ -483,23 +522,117 @@ void TestWindow::answerListKeepsACurrentRow()
     verifyMirror(f);
 }
 
+void TestWindow::answerListAfterTheWheel_data()
+{
+    QTest::addColumn<QString>("then");
+
+    QTest::newRow("left_click_unfocused") << "left click";
+    QTest::newRow("left_click_focused") << "focus, wheel, left click";
+    QTest::newRow("right_click") << "right click";
+    QTest::newRow("middle_click") << "middle click";
+    QTest::newRow("tab_in_and_enter") << "tab, enter";
+    QTest::newRow("wheel_while_focused_and_enter") << "focus, wheel, enter";
+}
+
+void TestWindow::answerListAfterTheWheel()
+{
+    QFETCH(QString, then);
+
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickKinds({ 0, 1, 2, 3, 4, 5, 6 });
+    AnswerList* list = f.window.answerList();
+    QWidget* viewport = list->viewport();
+    f.window.clearButton()->setFocus(Qt::TabFocusReason);
+    if (then.startsWith("focus"))
+        list->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(list->verticalScrollBar()->maximum() > 0); // the rows laid out
+    wheelDown(viewport);
+    const int scrolledTo = list->verticalScrollBar()->value();
+    QVERIFY(scrolledTo > 0);
+    const QStringList before = shownRows(list);
+    // The bottom row in full sight, where the pupil clicks.
+    int bottom = -1;
+    for (int row = 0; row < list->count(); ++row) {
+        if (viewport->rect().contains(list->visualRect(list->model()->index(row, 0))))
+            bottom = row;
+    }
+    QVERIFY(bottom > 0);
+    const QPoint where = list->visualRect(list->model()->index(bottom, 0)).center();
+
+    QString takenBack;
+    if (then.endsWith("left click")) {
+        takenBack = before[bottom];
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, where);
+    } else if (then.endsWith("enter")) {
+        if (then.startsWith("tab"))
+            f.key(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QCOMPARE(list->verticalScrollBar()->value(), scrolledTo); // the focus did not scroll
+        // The current row, the one Enter takes back, is in full sight.
+        QVERIFY(viewport->rect().contains(list->visualRect(list->currentIndex())));
+        takenBack = before[list->currentRow()];
+        f.key(Qt::Key_Return);
+    } else {
+        QTest::mouseClick(
+            viewport, then == "right click" ? Qt::RightButton : Qt::MiddleButton, {}, where);
+        QCOMPARE(list->verticalScrollBar()->value(), scrolledTo);
+    }
+    QStringList expected = before;
+    expected.removeOne(takenBack);
+    QCOMPARE(shownRows(list), expected);
+    verifyMirror(f);
+}
+
+void TestWindow::focusShowsOnUsedKind()
+{
+    // The focus on a kind button shows as plainly blank as with its caption: a mark as large,
+    // at 3:1 or more against the orange bar.
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    auto focusMark = [&f](KindButton* button) {
+        button->setFocus(Qt::TabFocusReason);
+        const QImage focused = button->grab().toImage();
+        f.window.infoBox()->setFocus(Qt::TabFocusReason);
+        const QImage unfocused = button->grab().toImage();
+        QRect bounds;
+        for (const QPoint& point : differences(focused, unfocused)) {
+            if (contrast(focused.pixel(point), look::kind.rgb()) >= 3)
+                bounds |= QRect(point, QSize(1, 1));
+        }
+        return bounds;
+    };
+    const QRect captioned = focusMark(f.window.kindButton(3));
+    f.window.kindButton(3)->setFocus(Qt::TabFocusReason);
+    f.key(Qt::Key_Space);
+    QVERIFY(f.window.kindButton(3)->text().isEmpty());
+    const QRect blank = focusMark(f.window.kindButton(3));
+    QVERIFY(captioned.width() >= 40 && captioned.height() >= 10);
+    QCOMPARE(blank, captioned);
+}
+
 void TestWindow::heldKeyCountsOnce_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("marked");
 
-    QTest::newRow("answer_list_space") << "list" << int(Qt::Key_Space);
-    QTest::newRow("answer_list_enter") << "list" << int(Qt::Key_Return);
-    QTest::newRow("clear_button_space") << "clear" << int(Qt::Key_Space);
-    QTest::newRow("clear_button_enter") << "clear" << int(Qt::Key_Return);
-    QTest::newRow("clear_button_keypad_enter") << "clear" << int(Qt::Key_Enter);
-    QTest::newRow("kind_button_space") << "kind" << int(Qt::Key_Space);
+    const QList<QPair<QString, int>> presses { { "list", Qt::Key_Space },
+        { "list", Qt::Key_Return }, { "clear", Qt::Key_Space }, { "clear", Qt::Key_Return },
+        { "clear", Qt::Key_Enter }, { "kind", Qt::Key_Space } };
+    for (bool marked : { true, false }) {
+        for (const auto& [target, key] : presses)
+            QTest::addRow("%s_%s_%s", qPrintable(target), qPrintable(QKeySequence(key).toString()),
+                marked ? "marked" : "unmarked")
+                << target << key << marked;
+    }
 }
 
 void TestWindow::heldKeyCountsOnce()
 {
     QFETCH(QString, target);
     QFETCH(int, key);
+    QFETCH(bool, marked);
 
     Fixture f;
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
@@ -509,7 +642,7 @@ void TestWindow::heldKeyCountsOnce()
     QWidget* widget = targets[target];
     widget->setFocus(Qt::TabFocusReason);
     f.kindClicks.clear();
-    holdKey(widget, key, 10);
+    holdKey(widget, key, 10, marked);
     QCOMPARE(f.kindClicks.size() + f.listClicks.size() + f.clearClicks.size(), 1);
     verifyMirror(f);
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# A held key counts once: the real program in a real X server, whose own key repeat sends a
+# held key as pairs of release and press (as xdotool's XTest key down and up make it). The
+# pupil picks all seven kinds with the keyboard, goes into the answer list and holds Return
+# for 0.3, 1 and 2 s: each hold takes back one row. The rows are read as assistive
+# technology reads them.
+# Run inside desktop.sh --x11 ... --session-bus --accessibility.
+#   held_keys.sh TARVELLO
+set -euo pipefail
+program=$1
+here=$(dirname "$0")
+command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
+
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name ' Tarvello$' 2>/dev/null | head -1) || true
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+[[ -n $window ]] || { echo "the window did not show" >&2; exit 1; }
+xdotool windowfocus --sync "$window"
+
+rows() { "$here/answer_rows.py" "Подредени по дължина"; }
+
+# Tab enters the kinds at the top; each is picked with Space, the next reached with Down.
+xdotool key Tab
+for _ in $(seq 7); do
+    xdotool key space Down
+done
+xdotool key Tab # into the answer list, on its first row
+sleep 0.5
+picked=$(rows)
+echo "picked: $(echo $picked)"
+[[ $(wc -l <<<"$picked") -eq 7 ]] || { echo "expected seven rows" >&2; exit 1; }
+
+failed=0
+left=$picked
+for hold in 0.3 1 2; do
+    xdotool keydown Return
+    sleep "$hold"
+    xdotool keyup Return
+    sleep 0.5
+    left=$(tail -n +2 <<<"$left")
+    now=$(rows)
+    if [[ $now == "$left" ]]; then
+        echo "held Return $hold s: one row taken back"
+    else
+        echo "held Return $hold s: rows left are $(echo $now), expected $(echo $left)" >&2
+        failed=1
+    fi
+done
+exit $failed
