@@ -35,6 +35,9 @@ endif()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 include(CheckPIESupported)
 check_pie_supported()
+# No folder of the machine that built it in what is built: the same bytes from any folder.
+target_compile_options(tarvello_build_flags INTERFACE
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 if(NOT WIN32)
     target_compile_options(tarvello_build_flags INTERFACE -fstack-protector-strong
         $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
