@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Two clones of one commit, packaged with tools/package, must give byte-identical packages.
+#   check_reproducible.sh REPOSITORY [COMMIT]
+# The two builds differ in: the folder and its depth, the time of every checked-out file, the
+# umask (022 and 002), the time zone, the locale, the number of parallel jobs and, where a
+# host name of its own can be had (unshare, as root), the host name.
+set -euo pipefail
+repository=$1 commit=${2:-HEAD}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+clone() {
+    git clone -q --no-checkout "$repository" "$1"
+    git -C "$1" checkout -q "$commit"
+}
+first=$work/one/tarvello
+second=$work/two/folders/deeper/tarvello-copy
+clone "$first"
+clone "$second"
+find "$second" -exec touch -h -d '2001-07-15 23:59:01' {} +
+
+hostname_of_its_own=()
+if unshare --uts true 2>/dev/null; then
+    hostname_of_its_own=(unshare --uts sh -c 'hostname reproducible-check-2 && exec "$@"' sh)
+fi
+echo "=== first build: $first, umask 022, UTC, C.UTF-8, 2 jobs"
+(cd "$first" && umask 022 && TZ=UTC LC_ALL=C.UTF-8 CMAKE_BUILD_PARALLEL_LEVEL=2 \
+    tools/package) >"$work/first.log" 2>&1 || { cat "$work/first.log"; exit 1; }
+echo "=== second build: $second, umask 002, UTC+14, bg_BG.UTF-8, 1 job${hostname_of_its_own:+, another host name}"
+(cd "$second" && umask 002 && TZ=Pacific/Kiritimati LANG=bg_BG.UTF-8 LC_ALL=bg_BG.UTF-8 \
+    CMAKE_BUILD_PARALLEL_LEVEL=1 "${hostname_of_its_own[@]}" tools/package) \
+    >"$work/second.log" 2>&1 || { cat "$work/second.log"; exit 1; }
+grep -h '^Source time' "$work/first.log"
+
+status=0
+for package in "$first"/build/package/*; do
+    name=$(basename "$package")
+    other=$second/build/package/$name
+    if cmp -s "$package" "$other"; then
+        echo "same bytes: $name $(sha256sum <"$package" | cut -d' ' -f1)"
+    else
+        echo "DIFFERENT: $name" >&2
+        if command -v diffoscope >/dev/null; then
+            diffoscope "$package" "$other" >&2 || true
+        else
+            diff <(dpkg-deb -c "$package") <(dpkg-deb -c "$other") >&2 || true
+        fi
+        status=1
+    fi
+done
+[[ -n ${name:-} ]] || { echo "no package was made" >&2; exit 1; }
+exit $status
