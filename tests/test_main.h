@@ -9,6 +9,11 @@
 #include <QStringList>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <QFile>
+#include <QTemporaryFile>
+#endif
+
 #include <cstdio>
 #include <exception>
 
@@ -40,11 +45,28 @@ inline int runEachFunction(QObject& test, int argc, char* argv[])
     if (chosen.isEmpty())
         chosen = functions;
 
+#ifdef Q_OS_WIN
+    // Without a console, as under ctest, QtTest on Windows writes its report to the debugger's
+    // output: here it goes to a file, and from there to the standard output.
+    QTemporaryFile report;
+    const bool toFile = !options.contains("-o") && report.open();
+    if (toFile) {
+        report.close(); // kept until the end
+        options << "-o" << report.fileName() + ",txt";
+    }
+#endif
     int failed = 0;
     for (const QString& function : chosen) {
         try {
             if (QTest::qExec(&test, QStringList { argv[0] } + options + QStringList { function }))
                 ++failed;
+#ifdef Q_OS_WIN
+            if (QFile written(report.fileName()); toFile && written.open(QIODevice::ReadOnly)) {
+                const QByteArray text = written.readAll();
+                std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+                std::fflush(stdout);
+            }
+#endif
         } catch (const std::exception& e) {
             std::fprintf(
                 stderr, "FAIL!  : %s: exception escaped: %s\n", qPrintable(function), e.what());

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a Windows program of this build under Wine, as the build's tests and tools do: in a
+# Wine prefix of the build's own, made on first use (about 20 s), with the DLLs of Qt for
+# Windows and of the MinGW runtime on its path.
+#   wine.sh PROGRAM.exe [ARG...]
+set -euo pipefail
+program=$1
+shift
+command -v wine >/dev/null || { echo "missing tool: wine (Debian's wine64)" >&2; exit 1; }
+build=$(dirname "$(realpath "$program")")
+while [[ ! -f $build/CMakeCache.txt ]]; do
+    [[ $build != / ]] || { echo "wine.sh: $program is not in a build folder" >&2; exit 2; }
+    build=$(dirname "$build")
+done
+qt=$(sed -n 's/^TARVELLO_WINDOWS_QT_PREFIX:[A-Z]*=//p' "$build/CMakeCache.txt")
+windows_path() { echo "Z:${1//\//\\}"; }
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+threads=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+export WINEPREFIX=${WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+# No prompt to install Wine's .NET or browser.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$threads")"
+(
+    flock 9
+    if [[ ! -f $WINEPREFIX/system.reg ]]; then
+        wineboot --init >/dev/null 2>&1
+        wineserver -w
+    fi
+) 9>"$build/wine.lock"
+exec wine "$program" "$@"
