@@ -44,7 +44,8 @@ QRect boundsOf(const QImage& image, QRgb colour)
 
 // A caption's text against its background in `area` of the picture: the most frequent colour
 // is the background, the text the colour that differs from it most. The text must cover a
-// few pixels (it is there) and reach 4.5:1.
+// few pixels (it is there), reach 4.5:1, and stop short of the area's right edge (it is
+// whole, not cut off there).
 bool captionReadable(const QImage& picture, const QString& what, QRect area)
 {
     std::map<QRgb, int> counts;
@@ -66,9 +67,18 @@ bool captionReadable(const QImage& picture, const QString& what, QRect area)
         if (ratio >= 3)
             textPixels += count;
     }
-    const bool ok = best >= 4.5 && textPixels >= 20;
-    std::printf("%s %-14s text contrast %.1f:1 on %s, %d text pixels\n", ok ? "ok  " : "FAIL",
-        qPrintable(what), best, qPrintable(QColor(background).name()), textPixels);
+    int rightmost = area.left();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (contrast(picture.pixel(x, y), background) >= 3)
+                rightmost = std::max(rightmost, x);
+        }
+    }
+    const bool whole = rightmost < area.right();
+    const bool ok = best >= 4.5 && textPixels >= 20 && whole;
+    std::printf("%s %-14s text contrast %.1f:1 on %s, %d text pixels%s\n", ok ? "ok  " : "FAIL",
+        qPrintable(what), best, qPrintable(QColor(background).name()), textPixels,
+        whole ? "" : ", cut off at the right");
     return ok;
 }
 
@@ -95,7 +105,14 @@ int main(int argc, char* argv[])
 
     Tarvello form;
     TarvelloWindow window(form);
-    const QImage reference = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPixmap drawn = window.grab();
+    const QImage reference = drawn.toImage().convertToFormat(QImage::Format_RGB32);
+    // Places in the picture, in its pixels: the form's, times the screen's scale.
+    const qreal scale = drawn.devicePixelRatio();
+    auto inPixels = [scale](const QRect& place) {
+        return QRectF(QPointF(place.topLeft()) * scale, QSizeF(place.size()) * scale)
+            .toAlignedRect();
+    };
 
     QImage picture;
     QRect found;
@@ -127,8 +144,9 @@ int main(int argc, char* argv[])
     auto placeOf = [&window](QWidget* widget) {
         return QRect(widget->mapTo(&window, QPoint()), widget->size());
     };
+    auto shownAt = [&](QWidget* widget) { return inPixels(placeOf(widget)); };
     const QPoint topKind =
-        found.topLeft() + placeOf(window.kindButton(layout::kindAtRow.front())).center();
+        found.topLeft() + shownAt(window.kindButton(layout::kindAtRow.front())).center();
     std::printf("top kind button at %d,%d\n", topKind.x(), topKind.y());
 
     // As the program draws it: colour for colour, but for a few pixels (a text cursor).
@@ -147,18 +165,20 @@ int main(int argc, char* argv[])
     std::printf("%s %.2f %% of the form's pixels differ from the program's own drawing\n",
         ok ? "ok  " : "FAIL", share);
 
-    ok &= captionReadable(shown, "title", placeOf(window.titleLabel()));
-    ok &= captionReadable(shown, "heading", placeOf(window.answerHeading()));
-    // The frame's caption, not its edge; the kind buttons' captions, not their circles.
+    ok &= captionReadable(shown, "title", shownAt(window.titleLabel()));
+    ok &= captionReadable(shown, "heading", shownAt(window.answerHeading()));
+    // The frame's caption, in the gap of its edge 6 pixels in, 2 pixels either side of the
+    // text; the kind buttons' captions, not their circles.
     const QFontMetrics metrics = window.kindFrame()->fontMetrics();
-    const QRect caption(placeOf(window.kindFrame()).topLeft() + QPoint(8, 0),
-        QSize(metrics.horizontalAdvance(window.kindFrame()->title()), metrics.height()));
-    ok &= captionReadable(shown, "frame caption", caption);
+    const QRect caption(placeOf(window.kindFrame()).topLeft() + QPoint(6, 0),
+        QSize(metrics.horizontalAdvance(window.kindFrame()->title()) + 4, metrics.height()));
+    ok &= captionReadable(shown, "frame caption", inPixels(caption));
     for (int kind = 0; kind < contents::kindCount; ++kind)
         ok &= captionReadable(shown, QString("kind %1").arg(kind),
-            placeOf(window.kindButton(kind)).adjusted(20, 0, 0, 0));
-    ok &= captionReadable(shown, "clear button", placeOf(window.clearButton()));
+            inPixels(placeOf(window.kindButton(kind)).adjusted(20, 0, 0, 0)));
     ok &= captionReadable(
-        shown, "info box", placeOf(window.infoBox()->viewport()).adjusted(2, 2, -2, -2));
+        shown, "clear button", inPixels(placeOf(window.clearButton()).adjusted(3, 3, -3, -3)));
+    ok &= captionReadable(
+        shown, "info box", inPixels(placeOf(window.infoBox()->viewport()).adjusted(2, 2, -2, -2)));
     return ok ? 0 : 1;
 }

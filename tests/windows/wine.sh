@@ -3,7 +3,13 @@
 # Wine prefix of the build's own, made on first use (about 20 s), with the DLLs of Qt for
 # Windows and of the MinGW runtime on its path.
 #   wine.sh PROGRAM.exe [ARG...]
+#   wine.sh --init PROGRAM.exe   only makes the prefix, where it is missing
 set -euo pipefail
+init_only=
+if [[ $1 == --init ]]; then
+    init_only=1
+    shift
+fi
 program=$1
 shift
 command -v wine >/dev/null || { echo "missing tool: wine (Debian's wine64)" >&2; exit 1; }
@@ -27,4 +33,5 @@ export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_
         wineserver -w
     fi
 ) 9>"$build/wine.lock"
+[[ -z $init_only ]] || exit 0
 exec wine "$program" "$@"
