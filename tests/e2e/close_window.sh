@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Starts the program, runs CLOSER, which waits for the program's window and asks it to close
 # as a user would, and expects the program to end with exit status 0 within a few seconds.
-#   close_window.sh TARVELLO CLOSER [ARG...]
+#   close_window.sh [--with RUNNER] TARVELLO CLOSER [ARG...]
+# RUNNER runs the program, as Wine runs a Windows one.
 set -u
+runner=()
+if [[ $1 == --with ]]; then
+    runner=("$2")
+    shift 2
+fi
 program=$1
 shift
 
-"$program" &
+"${runner[@]}" "$program" &
 pid=$!
 if ! "$@"; then
     kill "$pid" 2>/dev/null
