@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Two clones of one commit, packaged with tools/package, must give byte-identical packages.
+# Two clones of one commit, packaged with tools/package, must give byte-identical packages:
+# the .deb, and the Windows zip and installer where Qt for Windows is at hand.
 #   check_reproducible.sh REPOSITORY [COMMIT]
 # The two builds differ in: the folder and its depth, the time of every checked-out file, the
 # umask (022 and 002), the time zone, the locale, the number of parallel jobs and, where a
@@ -19,6 +20,10 @@ clone "$first"
 clone "$second"
 find "$second" -exec touch -h -d '2001-07-15 23:59:01' {} +
 
+# Both find the same Qt for Windows, where there is one: the Windows packages too.
+if windows_qt=$("$repository/tools/windows-qt" prefix 2>/dev/null); then
+    export TARVELLO_WINDOWS_QT=$windows_qt
+fi
 hostname_of_its_own=()
 if unshare --uts true 2>/dev/null; then
     hostname_of_its_own=(unshare --uts sh -c 'hostname reproducible-check-2 && exec "$@"' sh)
@@ -42,8 +47,10 @@ for package in "$first"/build/package/*; do
         echo "DIFFERENT: $name" >&2
         if command -v diffoscope >/dev/null; then
             diffoscope "$package" "$other" >&2 || true
-        else
+        elif [[ $name == *.deb ]]; then
             diff <(dpkg-deb -c "$package") <(dpkg-deb -c "$other") >&2 || true
+        else
+            cmp -l "$package" "$other" | head >&2 || true
         fi
         status=1
     fi
