@@ -9,9 +9,9 @@ set -euo pipefail
 installer=$1
 here=$(dirname "$0")
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-WINEPREFIX=$(dirname "$(realpath "$installer")")/wine-installer
+# The build's own Wine prefix, where wine.sh makes it.
+WINEPREFIX=$(dirname "$(realpath "$installer")")/../wine
 export WINEPREFIX WINEDEBUG=-all
-rm -rf "$WINEPREFIX"
 "$here/wine.sh" --init "$installer"
 folder="$WINEPREFIX/drive_c/Program Files/Tarvello"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tarvello.lnk"
@@ -19,6 +19,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvello'
 failed=0
 fail() { echo "FAIL $*" >&2; failed=1; }
 
+[[ ! -e $folder ]] || fail "installed already, before the test"
 wine "$installer" /S
 wineserver -w
 [[ -f $folder/tarvello.exe ]] && echo "installed: $(ls "$folder" | xargs)" || fail "no program in $folder"

@@ -27,13 +27,15 @@ if [[ $1 == close ]]; then
 fi
 program=$1 checker=$2 dpi=$3
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-# A Wine prefix for each DPI, since the DPI is the prefix's setting.
-WINEPREFIX=$(dirname "$(realpath "$program")")/wine-${dpi}dpi
-export WINEPREFIX
-"$here/wine.sh" --init "$program"
-for key in 'HKCU\Control Panel\Desktop' \
-    'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-    WINEDEBUG=-all wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-done
-wineserver -w
+# Another DPI than Wine's 96 is a setting of a Wine prefix of its own.
+if [[ $dpi != 96 ]]; then
+    WINEPREFIX=$(dirname "$(realpath "$program")")/wine-${dpi}dpi
+    export WINEPREFIX
+    "$here/wine.sh" --init "$program"
+    for key in 'HKCU\Control Panel\Desktop' \
+        'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+        WINEDEBUG=-all wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    done
+    wineserver -w
+fi
 exec "$here/../e2e/close_window.sh" --with "$here/wine.sh" "$program" "$0" close "$checker" "$dpi"
