@@ -1,7 +1,9 @@
 // Start-up benchmark in one X server: starts the program and the reference in turn, the
 // order rotated each round, and for each run measures the time from exec to the first map of
 // a top-level window, the time to its settled first frame (the last drawing that changed its
-// pixels, with none for 400 ms after) and the peak resident memory (VmHWM) once settled.
+// pixels, with none for 400 ms after), and once settled its peak resident memory (VmHWM) and
+// its private memory (the anonymous pages of smaps_rollup: what a second running copy adds,
+// where the libraries' pages are shared).
 // The pointer is kept off both windows. Drawing is seen through the X DAMAGE extension, so
 // the benchmark takes no CPU from the programs while they paint; a picture of the window is
 // taken only after each drawing. Prints medians, min and max, the ratios of the medians, and
@@ -41,7 +43,7 @@ constexpr auto settleQuiet = std::chrono::milliseconds(400);
 constexpr auto giveUp = std::chrono::seconds(120);
 
 struct Run {
-    double mapMs = 0, frameMs = 0, hwmKiB = 0;
+    double mapMs = 0, frameMs = 0, hwmKiB = 0, privateKiB = 0;
 };
 
 double ms(Clock::duration d)
@@ -49,13 +51,14 @@ double ms(Clock::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-double peakKiB(pid_t pid)
+// A figure in KiB from a file of the process's in /proc: the line that starts with `field`.
+double procKiB(pid_t pid, const char* file, const std::string& field)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::ifstream status("/proc/" + std::to_string(pid) + "/" + file);
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::atof(line.c_str() + 6);
+        if (line.rfind(field, 0) == 0)
+            return std::atof(line.c_str() + field.size());
     }
     return 0;
 }
@@ -140,7 +143,8 @@ bool measure(Display* display, std::vector<const char*> command, Run& run)
     }
     run.mapMs = ms(mapped - start);
     run.frameMs = ms(lastChange - start);
-    run.hwmKiB = peakKiB(pid);
+    run.hwmKiB = procKiB(pid, "status", "VmHWM:");
+    run.privateKiB = procKiB(pid, "smaps_rollup", "Anonymous:");
 
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
@@ -273,7 +277,8 @@ int main(int argc, char* argv[])
     };
     const Metric metrics[] = { { "exec to first map", &Run::mapMs, "ms" },
         { "exec to settled frame", &Run::frameMs, "ms" },
-        { "peak RSS (VmHWM)", &Run::hwmKiB, "KiB" } };
+        { "peak RSS (VmHWM)", &Run::hwmKiB, "KiB" },
+        { "private (Anonymous)", &Run::privateKiB, "KiB" } };
     Summary withinRounds[std::size(metrics)];
     for (std::size_t m = 0; m < std::size(metrics); ++m) {
         const Metric& metric = metrics[m];
