@@ -26,6 +26,10 @@
 #include <memory>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #if TARVELLO_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 
@@ -181,6 +185,13 @@ void useFormFont()
 
 int runProgram(int argc, char* argv[])
 {
+#ifdef __GLIBC__
+    // One malloc arena for both threads. What the font thread allocates, the font
+    // configuration that stays to the program's end, then lies in the main heap, as in a
+    // program that reads it on its main thread: an arena of its own cost each running copy
+    // about 75 KiB more private memory, and start-up gains nothing by it.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     FontConfigurationReader fonts;
     // Nothing in the window takes typed text, so no input method is loaded for it.
     qputenv("QT_IM_MODULE", "none");
