@@ -22,18 +22,19 @@ void Tarvello::TakeKind()
 void Tarvello::CheckOrder()
 {
     Integer counter = 0;
-    // Like every loop of the handlers, over the fixed bounds 0 to 6 with a checked 16-bit
-    // counter: completeness is read from the seven buttons, never from the number of answer
-    // rows, and an increment past 32767 would raise the overflow error, not wrap.
-    for (Integer i = 0; i <= 6; increment(i)) {
+    // Like every loop of the handlers, over the fixed bounds 0 to 6 (the seven kinds) with a
+    // checked 16-bit counter: completeness is read from the seven buttons, never from the
+    // number of answer rows, and an increment past 32767 would raise the overflow error, not
+    // wrap.
+    for (Integer i = 0; i < contents::kindCount; increment(i)) {
         if (Option1(i).Caption() == u"")
             increment(counter);
     }
-    if (counter < 7)
+    if (counter < contents::kindCount)
         return;
 
     counter = 0;
-    for (Integer i = 0; i <= 6; increment(i)) {
+    for (Integer i = 0; i < contents::kindCount; increment(i)) {
         if (List1(0).List(i) != List1(1).List(i))
             increment(counter);
     }

@@ -13,7 +13,7 @@ void Tarvello::Command1_Click(Integer Index)
 void Tarvello::ResetChoices()
 {
     List1(0).Clear();
-    for (Integer i = 0; i <= 6; increment(i)) {
+    for (Integer i = 0; i < contents::kindCount; increment(i)) {
         Option1(i).Value(false);
         Option1(i).Enabled(true);
         Option1(i).Caption(List1(1).List(i));

@@ -7,7 +7,7 @@ void Tarvello::List1_Click(Integer Index)
     if (Index != 0)
         return;
     Integer remembered = List1(0).ListIndex();
-    for (Integer i = 0; i <= 6; increment(i)) {
+    for (Integer i = 0; i < contents::kindCount; increment(i)) {
         if (List1(1).List(i) == List1(0).List(remembered)) {
             Option1(i).Caption(List1(1).List(i));
             List1(0).RemoveItem(remembered);
