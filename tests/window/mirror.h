@@ -10,6 +10,9 @@
 
 namespace tarvello::test {
 
+// The kinds top to bottom on the screen.
+inline const QList<int> screenOrder(layout::kindAtRow.begin(), layout::kindAtRow.end());
+
 inline QStringList shownRows(const AnswerList* list)
 {
     QStringList result;

@@ -199,10 +199,9 @@ void TestWindow::routing_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("caption");
 
-    const QList<int> kinds { 2, 6, 3, 4, 1, 5, 0 }; // alphabetical order of their names
     for (int row = 0; row < contents::kindCount; ++row)
-        QTest::addRow("row_%d_%s", row + 1, qPrintable(names[kinds[row]]))
-            << row << kinds[row] << names[kinds[row]];
+        QTest::addRow("row_%d_%s", row + 1, qPrintable(names[screenOrder[row]]))
+            << row << screenOrder[row] << names[screenOrder[row]];
 }
 
 void TestWindow::routing()
@@ -237,7 +236,7 @@ void TestWindow::wholeGame_data()
     QTest::addColumn<QList<int>>("order");
     QTest::addColumn<QString>("verdict");
     QTest::newRow("right") << QList<int> { 0, 1, 2, 3, 4, 5, 6 } << correct;
-    QTest::newRow("screen_order") << QList<int> { 2, 6, 3, 4, 1, 5, 0 } << wrong;
+    QTest::newRow("screen_order") << screenOrder << wrong;
 }
 
 void TestWindow::wholeGame()
@@ -707,10 +706,9 @@ void TestWindow::geometry_data()
     QTest::newRow("answer_list") << "list" << QRect(256, 64, 193, 99);
     QTest::newRow("clear_button") << "clear" << QRect(288, 176, 129, 25);
     QTest::newRow("info_box") << "info" << QRect(8, 224, 449, 121);
-    const QList<int> kinds { 2, 6, 3, 4, 1, 5, 0 };
-    for (int row = 0; row < 7; ++row)
+    for (int row = 0; row < contents::kindCount; ++row)
         QTest::addRow("kind_row_%d", row + 1)
-            << QString("kind%1").arg(kinds[row]) << QRect(56, 20 * (row + 1), 100, 20);
+            << QString("kind%1").arg(screenOrder[row]) << QRect(56, 20 * (row + 1), 100, 20);
 }
 
 void TestWindow::geometry()

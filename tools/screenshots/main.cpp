@@ -10,19 +10,20 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <array>
 #include <cstdio>
-#include <initializer_list>
+#include <span>
 
 using namespace tarvello;
 
 namespace {
 
-bool shoot(const QString& directory, const QString& name, std::initializer_list<int> picks)
+bool shoot(const QString& directory, const QString& name, std::span<const Integer> picks)
 {
     Tarvello form;
     TarvelloWindow window(form);
     window.show();
-    for (int kind : picks)
+    for (Integer kind : picks)
         window.kindButton(kind)->click();
     QApplication::processEvents();
     const QString path = QDir(directory).filePath(name + ".png");
@@ -46,8 +47,11 @@ int main(int argc, char* argv[])
     }
     const QString directory = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(directory);
-    const bool ok = shoot(directory, "start", {}) && shoot(directory, "three-picks", { 2, 6, 3 }) &&
-        shoot(directory, "verdict-right", { 0, 1, 2, 3, 4, 5, 6 }) &&
-        shoot(directory, "verdict-wrong", { 2, 6, 3, 4, 1, 5, 0 });
+    // The three top kinds; all seven from the shortest; all seven from the top (wrong).
+    const std::span<const Integer> top(layout::kindAtRow);
+    const std::array<Integer, contents::kindCount> shortestFirst { 0, 1, 2, 3, 4, 5, 6 };
+    const bool ok = shoot(directory, "start", {}) &&
+        shoot(directory, "three-picks", top.first(3)) &&
+        shoot(directory, "verdict-right", shortestFirst) && shoot(directory, "verdict-wrong", top);
     return ok ? 0 : 1;
 }
