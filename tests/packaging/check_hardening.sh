@@ -8,17 +8,30 @@ binary=$1
 probe=$2
 command -v readelf >/dev/null || { echo "missing tool: readelf" >&2; exit 1; }
 status=0
+# Prints the check's name, ok or FAILED by the status of the command after it.
 check() {
-    if eval "$2"; then echo "ok: $1"; else echo "FAILED: $1" >&2; status=1; fi
+    local name=$1
+    shift
+    if "$@"; then echo "ok: $name"; else echo "FAILED: $name" >&2; status=1; fi
+}
+# Whether TEXT holds any of the PATTERNs.
+has() {
+    local text=$1
+    shift
+    for pattern in "$@"; do
+        [[ $text == *"$pattern"* ]] && return 0
+    done
+    return 1
 }
 header=$(readelf -hW "$binary")
 dynamic=$(readelf -dW "$binary")
 segments=$(readelf -lW "$binary")
 symbols=$(readelf --dyn-syms -W "$binary")
-check "position-independent executable" \
-    '[[ $header == *"DYN ("* ]] && [[ $dynamic == *"PIE"* ]]'
-check "RELRO segment" '[[ $segments == *GNU_RELRO* ]]'
-check "immediate binding (BIND_NOW)" '[[ $dynamic == *BIND_NOW* ]] || [[ $dynamic == *"Flags: NOW"* ]]'
-check "stack protector" '[[ $symbols == *__stack_chk_fail* ]]'
-check "_FORTIFY_SOURCE" 'readelf -sW "$probe" | grep -q __memcpy_chk'
+probe_symbols=$(readelf -sW "$probe")
+pie() { has "$header" "DYN (" && has "$dynamic" "PIE"; }
+check "position-independent executable" pie
+check "RELRO segment" has "$segments" GNU_RELRO
+check "immediate binding (BIND_NOW)" has "$dynamic" BIND_NOW "Flags: NOW"
+check "stack protector" has "$symbols" __stack_chk_fail
+check "_FORTIFY_SOURCE" has "$probe_symbols" __memcpy_chk
 exit $status
