@@ -155,7 +155,7 @@ void prepareAllButFonts(QApplication& app)
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setPalette(look::formPalette());
     access::installInterfaces();
-    app.setApplicationName("Tarvello");
+    app.setApplicationName(TARVELLO_NAME);
     // Ties the window to its desktop entry: the Wayland app id. (On X11 the entry names the
     // window's class, the application's name.)
     QGuiApplication::setDesktopFileName(TARVELLO_APP_ID);
@@ -223,7 +223,7 @@ void prepareApplication(QApplication& app)
 
 QString windowCaption()
 {
-    return QStringLiteral(TARVELLO_PUBLISHER " Tarvello");
+    return QStringLiteral(TARVELLO_PUBLISHER " " TARVELLO_NAME);
 }
 
 QPoint windowPlace(QSize size, QRect available)
@@ -240,7 +240,7 @@ QString runtimeErrorMessage(int number, const QString& description)
 
 void reportRuntimeError(QWidget* window, int number, const QString& description)
 {
-    QMessageBox::critical(window, "Tarvello", runtimeErrorMessage(number, description));
+    QMessageBox::critical(window, TARVELLO_NAME, runtimeErrorMessage(number, description));
     QCoreApplication::exit(exitRuntimeError);
 }
 

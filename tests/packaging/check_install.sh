@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a staging directory and checks every installed file, then
 # validates the desktop entry and the AppStream metainfo with the desktop's own tools.
-#   check_install.sh BUILD_DIR
+#   check_install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
+id=$2
 for tool in desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
@@ -11,7 +12,6 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 
-id=org.example.Tarvello
 expected=(
     usr/bin/tarvello
     usr/share/applications/$id.desktop

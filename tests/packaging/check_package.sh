@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks its computed dependencies, its contents, and that
 # Debian's package checker, lintian, finds neither an error nor a warning in it.
-#   check_package.sh BUILD_DIR
+#   check_package.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
+id=$2
 for tool in dpkg-shlibdeps lintian; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
@@ -23,8 +24,8 @@ for wanted in qt6-wayland fonts-liberation2; do
     [[ $recommends == *"$wanted"* ]] || { echo "Recommends lacks $wanted" >&2; status=1; }
 done
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/tarvello ./usr/share/applications/org.example.Tarvello.desktop \
-    ./usr/share/metainfo/org.example.Tarvello.metainfo.xml ./usr/share/doc/tarvello/copyright \
+for file in ./usr/bin/tarvello ./usr/share/applications/$id.desktop \
+    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/doc/tarvello/copyright \
     ./usr/share/doc/tarvello/changelog.gz ./usr/share/man/man1/tarvello.1.gz; do
     [[ $contents == *"$file"* ]] || { echo "package lacks $file" >&2; status=1; }
 done

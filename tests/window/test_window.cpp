@@ -820,8 +820,9 @@ void TestWindow::captionsFit()
 void TestWindow::windowFrame()
 {
     Fixture f;
-    QVERIFY(f.window.windowTitle().endsWith(" Tarvello"));
-    QVERIFY(f.window.windowTitle().size() > QString(" Tarvello").size());
+    const QString name = " " + QApplication::applicationName();
+    QVERIFY(f.window.windowTitle().endsWith(name));
+    QVERIFY(f.window.windowTitle().size() > name.size());
     QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
     QVERIFY(!(f.window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(f.window.windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -840,8 +841,9 @@ void TestWindow::windowIconIsItsPictures()
     const QIcon icon = QApplication::windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     for (const QSize& size : icon.availableSizes()) {
-        const QImage picture(
-            QString(TARVELLO_ICON_DIR "/org.example.Tarvello-%1.png").arg(size.width()));
+        const QImage picture(QString(TARVELLO_ICON_DIR "/%1-%2.png")
+                                 .arg(QGuiApplication::desktopFileName())
+                                 .arg(size.width()));
         QVERIFY2(!picture.isNull(), qPrintable(QString::number(size.width())));
         QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
             picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
