@@ -13,7 +13,9 @@ struct RoleColours {
     QRgb enabled, disabled;
 };
 
-// Qt's light palette. The form's own colours stand on it, and its black text on them.
+// Qt's light palette. The form's own colours stand on it, and its black text on them. (Not
+// Fusion's standardPalette(), which has these values only where the desktop has no theme:
+// under GNOME's dark one it is dark.)
 constexpr RoleColours lightColours[] {
     { QPalette::WindowText, 0xff000000, 0xffbebebe },
     { QPalette::Button, 0xffefefef, 0xffefefef },
