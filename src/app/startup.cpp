@@ -221,11 +221,6 @@ void prepareApplication(QApplication& app)
     useFormFont();
 }
 
-QString windowCaption()
-{
-    return QStringLiteral(TARVELLO_PUBLISHER " " TARVELLO_NAME);
-}
-
 QPoint windowPlace(QSize size, QRect available)
 {
     QRect place(QPoint(), size);

@@ -25,9 +25,6 @@ int runProgram(int argc, char* argv[]);
 // The program's look and language, set once on the application before the window is made.
 void prepareApplication(QApplication& app);
 
-// The window caption: the publisher's address, a blank and the program's name.
-QString windowCaption();
-
 // Where a window of `size` goes on a screen whose free area is `available`: centred, but
 // never above or left of that area, so that its title bar stays in reach.
 QPoint windowPlace(QSize size, QRect available);

@@ -1,9 +1,9 @@
 #include "tarvello_window.h"
 
 #include "accessibility.h"
+#include "config.h"
 #include "form_look.h"
 #include "held_keys.h"
-#include "startup.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>
@@ -32,7 +32,8 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
               Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form), announcement_(new access::Announcement(this))
 {
-    setWindowTitle(windowCaption());
+    // The caption: the publisher's address, a blank and the program's name.
+    setWindowTitle(QStringLiteral(TARVELLO_PUBLISHER " " TARVELLO_NAME));
     setFixedSize(layout::pixels(layout::clientArea).size());
     setFont(look::formFont());
     look::fillBackground(this, look::form);
