@@ -26,8 +26,8 @@ QString usedNotPicked(const QString& kindName);
 // name it had.
 QString kindButtonName(const QString& caption, const QString& kindName);
 
-// Kind buttons are radio buttons to assistive technology, toggling or pressing one is one
-// click; an Announcement is a notification. Installed once, before the window is made.
+// An Announcement is a notification to assistive technology. Installed once, before the
+// window is made.
 void installInterfaces();
 
 // News for a screen reader, wherever the focus is: a notification that takes no room on

@@ -16,6 +16,10 @@ class KindButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
+    // To assistive technology a kind button is a radio button whose actions are each one
+    // click. Installed once, before the window is made.
+    static void installAccessibleInterface();
+
     // Shows the button's control: caption, check mark, enabled state, and the name read out
     // to assistive technology. `kindName` is the kind's name, for when the caption is empty.
     void showState(const OptionButton& control, const QString& kindName);

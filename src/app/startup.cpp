@@ -155,6 +155,7 @@ void prepareAllButFonts(QApplication& app)
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setPalette(look::formPalette());
     access::installInterfaces();
+    KindButton::installAccessibleInterface();
     app.setApplicationName(TARVELLO_NAME);
     // Ties the window to its desktop entry: the Wayland app id. (On X11 the entry names the
     // window's class, the application's name.)
