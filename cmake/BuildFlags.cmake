@@ -30,9 +30,9 @@ if(TARVELLO_COVERAGE)
     target_link_options(tarvello_build_flags INTERFACE --coverage)
 endif()
 
-# Position-independent executables, full RELRO with immediate binding, stack protector and
-# _FORTIFY_SOURCE (which needs optimisation, so not in Debug builds).
-set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+# Position-independent executables (CMAKE_POSITION_INDEPENDENT_CODE, set by the presets),
+# full RELRO with immediate binding, stack protector and _FORTIFY_SOURCE (which needs
+# optimisation, so not in Debug builds).
 include(CheckPIESupported)
 check_pie_supported()
 # No folder of the machine that built it in what is built: the same bytes from any folder.
