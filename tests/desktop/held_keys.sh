@@ -14,13 +14,8 @@ command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name ' Tarvello$' 2>/dev/null | head -1) || true
-    [[ -n $window ]] && break
-    sleep 0.1
-done
-[[ -n $window ]] || { echo "the window did not show" >&2; exit 1; }
+window=$(timeout 10 xdotool search --sync --onlyvisible --name ' Tarvello$' | sed -n 1p) ||
+    { echo "the window did not show" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 
 rows() { "$here/answer_rows.py" "Подредени по дължина"; }

@@ -15,13 +15,8 @@ if [[ $1 == close ]]; then
         "$here/wine.sh" "$2" :screen --save "${TARVELLO_PICTURES:-/tmp}/wine-${3}dpi.png" ||
             status=1
     fi
-    window=
-    for _ in $(seq 300); do
-        window=$(xdotool search --onlyvisible --name ' Tarvello$' 2>/dev/null | head -1) || true
-        [[ -n $window ]] && break
-        sleep 0.1
-    done
-    [[ -n $window ]] || { echo "no window named '... Tarvello'" >&2; exit 1; }
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name ' Tarvello$' | sed -n 1p) ||
+        { echo "no window named '... Tarvello'" >&2; exit 1; }
     xdotool windowfocus --sync "$window" key alt+F4
     exit $status
 fi
