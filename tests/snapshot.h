@@ -5,6 +5,7 @@
 
 #include "form/form.h"
 
+#include <string>
 #include <vector>
 
 namespace tarvello::test {
@@ -38,6 +39,55 @@ inline Snapshot snapshot(const Form& form)
     s.info = form.Text1(0).Text();
     s.selectedIndex = form.SelectedIndex;
     return s;
+}
+
+// A text as UTF-8, for a person to read.
+inline std::string utf8(const Text& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) // a surrogate pair
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The whole snapshot in one line, so that a failed comparison shows what differed.
+inline std::string describe(const Snapshot& s)
+{
+    auto texts = [](const std::vector<Text>& list) {
+        std::string out = "[";
+        for (std::size_t i = 0; i < list.size(); ++i)
+            out += (i ? "|" : "") + utf8(list[i]);
+        return out + "]";
+    };
+    auto flags = [](const std::vector<bool>& list) {
+        std::string out;
+        for (bool flag : list)
+            out += flag ? '1' : '0';
+        return out;
+    };
+    std::string out = "captions " + texts(s.captions) + " values " + flags(s.values) + " enabled " +
+        flags(s.enabled) + " lists";
+    for (std::size_t i = 0; i < s.lists.size(); ++i)
+        out += " " + texts(s.lists[i]) + "@" + std::to_string(s.listIndexes[i]);
+    return out + " info \"" + utf8(s.info) + "\" selected " + std::to_string(s.selectedIndex);
 }
 
 } // namespace tarvello::test

@@ -5,11 +5,18 @@
 #include "exercise/tarvello.h"
 #include "snapshot.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace tarvello::test {
+
+// How QtTest prints a Snapshot in a failed QCOMPARE.
+inline char* toString(const Snapshot& snapshot)
+{
+    return qstrdup(describe(snapshot).c_str());
+}
 
 inline QString qs(const Text& text)
 {

@@ -95,7 +95,7 @@ void TestExercise::usedKindChangesOnlySelectedIndex()
         form.Option1(2).userClick();
         expected.selectedIndex = 2;
         expected.values = { false, false, true, false, false, false, false };
-        QVERIFY(snapshot(form) == expected);
+        QCOMPARE(snapshot(form), expected);
     }
 }
 
@@ -219,7 +219,7 @@ void TestExercise::nestedClickChangesNothing()
     form.List1(0).userClick(2);
 
     QCOMPARE(seen, (QList<int> { 0, -1, 0, -1 }));
-    QVERIFY(snapshot(form) == before);
+    QCOMPARE(snapshot(form), before);
 
     // A selection written by code is taken back by the handler inside the write.
     seen.clear();
@@ -241,7 +241,7 @@ void TestExercise::otherMembersAreIgnored()
     Snapshot after = snapshot(form);
     QVERIFY(after.listIndexes == (std::vector<Integer> { -1, 3, 0 }));
     after.listIndexes = before.listIndexes;
-    QVERIFY(after == before);
+    QCOMPARE(after, before);
 }
 
 void TestExercise::startingOver_data()
@@ -276,7 +276,7 @@ void TestExercise::startingOver()
     Snapshot expected = snapshot(Tarvello());
     expected.info.clear();
     expected.selectedIndex = selectedBefore;
-    QVERIFY(snapshot(form) == expected);
+    QCOMPARE(snapshot(form), expected);
 
     pick(form, { 3 });
     QCOMPARE(rows(form.List1(0)), QStringList { names[3] });

@@ -176,7 +176,7 @@ void TestControlModel::failingOperationChangesNothing()
         QCOMPARE(e.number(), number);
         QVERIFY(*e.what() != '\0');
     }
-    QVERIFY(snapshot(form) == before);
+    QCOMPARE(snapshot(form), before);
     QCOMPARE(clicks, 0);
     QCOMPARE(changes, 0);
 }

@@ -382,7 +382,7 @@ void TestWindow::arrowsMoveFocusOnly()
         f.key(key);
         QCOMPARE(QApplication::focusWidget(), f.window.kindButton(kind));
     }
-    QVERIFY(snapshot(f.form) == before);
+    QCOMPARE(snapshot(f.form), before);
     QCOMPARE(f.kindClicks, QList<int> { 2 });
     verifyMirror(f);
 }
