@@ -3,13 +3,11 @@
 # under a light one: the form's own colours, black text, every caption readable.
 # Run inside desktop.sh --x11 ... --session-bus.
 #   dark_theme.sh TARVELLO CHECK_FORM_PICTURE GTK3_THEME_PLUGIN
-set -u
+set -euo pipefail
 program=$1 checker=$2 plugin=$3
 [[ -f $plugin ]] || { echo "missing the gtk3 platform theme: $plugin" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 "$program" &
 pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
 "$checker" :screen --dark-theme --save "${TARVELLO_PICTURES:-/tmp}/dark-theme.png"
-status=$?
-kill "$pid"
-exit $status

@@ -3,7 +3,7 @@
 # as a user would, and expects the program to end with exit status 0 within a few seconds.
 #   close_window.sh [--with RUNNER] TARVELLO CLOSER [ARG...]
 # RUNNER runs the program, as Wine runs a Windows one.
-set -u
+set -euo pipefail
 runner=()
 if [[ $1 == --with ]]; then
     runner=("$2")
@@ -14,19 +14,17 @@ shift
 
 "${runner[@]}" "$program" &
 pid=$!
-if ! "$@"; then
-    kill "$pid" 2>/dev/null
-    exit 1
-fi
+# Whatever happens, the program does not outlive this script.
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+"$@" || exit 1
 for _ in $(seq 100); do
     if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid"
-        status=$?
+        status=0
+        wait "$pid" || status=$?
         echo "exit status $status"
         exit "$status"
     fi
     sleep 0.1
 done
 echo "the program did not end after the close request" >&2
-kill "$pid"
 exit 1
