@@ -154,7 +154,7 @@ void TarvelloWindow::makeKindButtons()
         bind(control, [button, &control, name = qs(form_.List1(1).List(kind))] {
             button->showState(control, name);
         });
-        connect(button, &QAbstractButton::clicked, this, [this, button, kind] {
+        connect(button, &QAbstractButton::clicked, this, [this, kind] {
             const bool used = form_.Option1(kind).Caption().empty();
             route([this, kind] { form_.Option1(kind).userClick(); });
             if (used)
@@ -239,13 +239,15 @@ void TarvelloWindow::keepOwnSize(Qt::WindowState state)
 void TarvelloWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    QWindow* window = windowHandle();
+    if (!window)
+        return;
     if (size() != maximumSize()) {
         grown_ = true;
         QMetaObject::invokeMethod(
-            this, [this] { windowHandle()->setWindowStates(Qt::WindowNoState); },
-            Qt::QueuedConnection);
+            window, [window] { window->setWindowStates(Qt::WindowNoState); }, Qt::QueuedConnection);
     } else if (std::exchange(grown_, false)) {
-        windowHandle()->setMaximumSize(maximumSize());
+        window->setMaximumSize(maximumSize());
     }
 }
 
