@@ -9,10 +9,9 @@ set -euo pipefail
 installer=$1
 here=$(dirname "$0")
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-# The build's own Wine prefix, where wine.sh makes it.
-WINEPREFIX=$(dirname "$(realpath "$installer")")/../wine
+# The build's own Wine prefix, as wine.sh makes it.
+WINEPREFIX=$("$here/wine.sh" --init "$installer")
 export WINEPREFIX WINEDEBUG=-all
-"$here/wine.sh" --init "$installer"
 folder="$WINEPREFIX/drive_c/Program Files/Tarvello"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tarvello.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvello'

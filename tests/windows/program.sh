@@ -26,7 +26,7 @@ command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
 if [[ $dpi != 96 ]]; then
     WINEPREFIX=$(dirname "$(realpath "$program")")/wine-${dpi}dpi
     export WINEPREFIX
-    "$here/wine.sh" --init "$program"
+    "$here/wine.sh" --init "$program" >/dev/null
     for key in 'HKCU\Control Panel\Desktop' \
         'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
         WINEDEBUG=-all wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null

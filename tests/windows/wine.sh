@@ -3,7 +3,7 @@
 # Wine prefix of the build's own, made on first use (about 20 s), with the DLLs of Qt for
 # Windows and of the MinGW runtime on its path.
 #   wine.sh PROGRAM.exe [ARG...]
-#   wine.sh --init PROGRAM.exe   only makes the prefix, where it is missing
+#   wine.sh --init PROGRAM.exe   only makes the prefix, where it is missing, and prints it
 set -euo pipefail
 init_only=
 if [[ $1 == --init ]]; then
@@ -33,5 +33,8 @@ export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_
         wineserver -w
     fi
 ) 9>"$build/wine.lock"
-[[ -z $init_only ]] || exit 0
+if [[ -n $init_only ]]; then
+    echo "$WINEPREFIX"
+    exit 0
+fi
 exec wine "$program" "$@"
