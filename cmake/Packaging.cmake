@@ -1,5 +1,4 @@
 # Installation (GNU layout) with the Linux desktop integration, and a Debian package.
-include(GNUInstallDirs)
 # The folders as the files: the same permissions under any umask.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -175,6 +175,27 @@ void prepareAllButFonts(QApplication& app)
     QApplication::setWindowIcon(icon);
 }
 
+// On a Wayland desktop that leaves the title bar to the program, the program draws its own,
+// with no maximise button: the window has one size, and Qt's own bar offers to maximise it.
+// The plugin that draws it is built against this release of Qt's Wayland library and is
+// given to no other. A title bar that the user chose stands.
+void useOwnTitleBar()
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+        qEnvironmentVariableIsSet("QT_WAYLAND_DECORATION") ||
+        qstrcmp(qVersion(), QT_VERSION_STR) != 0)
+        return;
+    const QString program = QCoreApplication::applicationDirPath();
+    for (const QString& plugins :
+        { program + "/plugins", program + "/" TARVELLO_PLUGINS_FROM_PROGRAM }) {
+        if (QFileInfo::exists(plugins + "/wayland-decoration-client")) {
+            QCoreApplication::addLibraryPath(plugins);
+            qputenv("QT_WAYLAND_DECORATION", "tarvello");
+            return;
+        }
+    }
+}
+
 // Qt's own texts (the message box, the info box's menu) in the form's font too: one face for
 // the whole program, so that no other is loaded.
 void useFormFont()
@@ -199,6 +220,7 @@ int runProgram(int argc, char* argv[])
     auto platformStart = std::make_unique<PlatformStart>();
     QApplication app(argc, argv);
     platformStart.reset();
+    useOwnTitleBar();
     fonts.applicationStarted();
     prepareAllButFonts(app);
     fonts.wait();

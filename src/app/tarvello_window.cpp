@@ -224,13 +224,15 @@ bool TarvelloWindow::focusNextPrevChild(bool next)
 }
 
 // The window has one size and offers no maximise button, but the title bar that Qt draws
-// itself on Wayland has one. Maximised, a Wayland window must take the size the compositor
-// gives it, or the compositor ends the program. So, asked to maximise, the window lets itself
-// grow; grown, it asks to be its own size again; back at that size, it is fixed again.
+// itself on Wayland, where the program's own is not taken, has one. Maximised, a Wayland
+// window must take the size the compositor gives it, or the compositor ends the program.
+// (Full screen, it may stay smaller: the compositor centres it.) So, asked to maximise, the
+// window lets itself grow; grown, it asks to be its own size again; back at that size, it is
+// fixed again.
 void TarvelloWindow::keepOwnSize(Qt::WindowState state)
 {
     QWindow* window = windowHandle();
-    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+    if (state == Qt::WindowMaximized)
         window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     else if (!grown_) // the compositor did not maximise it after all
         window->setMaximumSize(maximumSize());
