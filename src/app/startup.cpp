@@ -152,20 +152,19 @@ public:
     QList<QSize> availableSizes(QIcon::Mode = QIcon::Normal, QIcon::State = QIcon::Off) override
     {
         QList<QSize> sizes;
-        for (const Stored& icon : stored())
+        for (const Stored& icon : icons_)
             sizes.append(QSize(icon.side, icon.side));
         return sizes;
     }
     // The smallest stored icon that fills `size`, made smaller to fit it; or the largest.
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        const std::vector<Stored> icons = stored();
-        if (icons.empty() || size.isEmpty())
+        if (icons_.empty() || size.isEmpty())
             return {};
         const int wanted = std::min(size.width(), size.height());
-        auto best = std::find_if(icons.begin(), icons.end(),
+        auto best = std::find_if(icons_.begin(), icons_.end(),
             [wanted](const Stored& icon) { return icon.side >= wanted; });
-        if (best == icons.end())
+        if (best == icons_.end())
             --best;
         const QImage image(reinterpret_cast<const uchar*>(best->pixels.constData()), best->side,
             best->side, QImage::Format_RGBA8888);
@@ -184,7 +183,6 @@ private:
         int side;
         QByteArray pixels; // the resource's own bytes, not a copy
     };
-    // From the smallest to the largest.
     static std::vector<Stored> stored()
     {
         std::vector<Stored> icons;
@@ -198,6 +196,8 @@ private:
             [](const Stored& a, const Stored& b) { return a.side < b.side; });
         return icons;
     }
+
+    std::vector<Stored> icons_ = stored(); // from the smallest to the largest
 };
 
 // The application's set-up that needs no font: language, style, palette, icon.
