@@ -3,8 +3,8 @@
 // played-through exercise. Prints p50, p99 and the maximum for each kind of click.
 //   QT_QPA_PLATFORM=offscreen click_latency [CLICKS]
 
+#include "shown_window.h"
 #include "startup.h"
-#include "tarvello_window.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -19,6 +19,7 @@
 #include <vector>
 
 using namespace tarvello;
+using tarvello::test::ShownWindow;
 
 int main(int argc, char* argv[])
 {
@@ -26,9 +27,8 @@ int main(int argc, char* argv[])
     prepareApplication(app);
     const int clicks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
 
-    Tarvello form;
-    TarvelloWindow window(form);
-    window.show();
+    ShownWindow shown;
+    TarvelloWindow& window = shown.window;
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
 
@@ -51,7 +51,8 @@ int main(int argc, char* argv[])
             where = window.answerList()->visualItemRect(window.answerList()->item(row)).center();
         } else {
             what = "kind button";
-            target = window.kindButton(std::uniform_int_distribution<int>(0, 6)(random));
+            target = window.kindButton(
+                std::uniform_int_distribution<int>(0, contents::kindCount - 1)(random));
             where = target->rect().center();
         }
         const auto start = std::chrono::steady_clock::now();

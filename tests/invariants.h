@@ -5,6 +5,7 @@
 // so that the fuzz target can use it too.
 
 #include "exercise/tarvello.h"
+#include "snapshot.h"
 
 #include <algorithm>
 #include <string>
@@ -14,11 +15,7 @@ namespace tarvello::test {
 
 inline std::vector<Text> answerRows(const Form& form)
 {
-    std::vector<Text> rows;
-    const ListBox& list = form.List1(0);
-    for (Integer row = 0; row < list.ListCount(); ++row)
-        rows.push_back(list.List(row));
-    return rows;
+    return listRows(form.List1(0));
 }
 
 // Empty when every invariant holds, otherwise what broke.
@@ -26,7 +23,7 @@ inline std::string brokenInvariant(const Form& form)
 {
     const std::vector<Text> rows = answerRows(form);
     std::size_t used = 0;
-    for (Integer kind = 0; kind < 7; ++kind) {
+    for (Integer kind = 0; kind < contents::kindCount; ++kind) {
         const Text& caption = form.Option1(kind).Caption();
         if (caption.empty())
             ++used;
@@ -43,7 +40,7 @@ inline std::string brokenInvariant(const Form& form)
         if (std::count(rows.begin(), rows.end(), row) != 1)
             return "answer row " + std::to_string(i) + " stands twice";
         bool isKind = false;
-        for (Integer kind = 0; kind < 7; ++kind) {
+        for (Integer kind = 0; kind < contents::kindCount; ++kind) {
             if (form.List1(1).List(kind) == row) {
                 isKind = true;
                 if (!form.Option1(kind).Caption().empty())
@@ -55,21 +52,34 @@ inline std::string brokenInvariant(const Form& form)
     }
     if (form.List1(0).ListIndex() != -1)
         return "an answer row stays selected";
-    if (form.List1(1).ListCount() != 7 || form.List1(2).ListCount() != 7)
+    if (form.List1(1).ListCount() != contents::kindCount ||
+        form.List1(2).ListCount() != contents::kindCount)
         return "the answer key or the description table changed";
     return {};
 }
 
-// Follows the answer rows from event to event and knows what the info box must show:
-// a pick shows its kind's description, the seventh pick a verdict, the clear button
-// nothing, and a take-back leaves the box as it was.
+// Follows the form from event to event, checks the invariants, and knows what the info box
+// must show: a pick shows its kind's description, the seventh pick a verdict, the clear
+// button nothing, and a take-back leaves the box as it was.
 class InfoOracle {
 public:
     explicit InfoOracle(const Form& form) : rows_(answerRows(form)), expected_(form.Text1(0).Text())
     {
     }
 
-    // After an event; `cleared` when the event was a click on the clear button.
+    // After an event (`cleared`: a click on the clear button): what broke, an invariant or
+    // the info box, or nothing.
+    std::string check(const Form& form, bool cleared)
+    {
+        update(form, cleared);
+        if (std::string broken = brokenInvariant(form); !broken.empty())
+            return broken;
+        if (form.Text1(0).Text() != expected_)
+            return "the info box shows what it may not: " + utf8(form.Text1(0).Text());
+        return {};
+    }
+
+private:
     void update(const Form& form, bool cleared)
     {
         std::vector<Text> rows = answerRows(form);
@@ -79,9 +89,9 @@ public:
             std::equal(rows_.begin(), rows_.end(), rows.begin())) {
             const Text& picked = rows.back();
             Integer kind = 0;
-            while (kind < 6 && form.List1(1).List(kind) != picked)
+            while (kind < contents::kindCount - 1 && form.List1(1).List(kind) != picked)
                 ++kind;
-            if (rows.size() < 7)
+            if (rows.size() < std::size_t(contents::kindCount))
                 expected_ = form.List1(2).List(kind);
             else
                 expected_ = Text(inKindOrder(form, rows) ? verdict::correct : verdict::wrong);
@@ -89,12 +99,9 @@ public:
         rows_ = std::move(rows);
     }
 
-    const Text& expected() const { return expected_; }
-
-private:
     static bool inKindOrder(const Form& form, const std::vector<Text>& rows)
     {
-        for (Integer kind = 0; kind < 7; ++kind) {
+        for (Integer kind = 0; kind < contents::kindCount; ++kind) {
             if (rows[static_cast<std::size_t>(kind)] != form.List1(1).List(kind))
                 return false;
         }

@@ -21,6 +21,15 @@ struct Snapshot {
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 
+// A list's rows, top to bottom.
+inline std::vector<Text> listRows(const ListBox& list)
+{
+    std::vector<Text> rows;
+    for (Integer row = 0; row < list.ListCount(); ++row)
+        rows.push_back(list.List(row));
+    return rows;
+}
+
 inline Snapshot snapshot(const Form& form)
 {
     Snapshot s;
@@ -30,10 +39,7 @@ inline Snapshot snapshot(const Form& form)
         s.enabled.push_back(button.Enabled());
     }
     for (const ListBox& list : form.List1) {
-        std::vector<Text> rows;
-        for (Integer row = 0; row < list.ListCount(); ++row)
-            rows.push_back(list.List(row));
-        s.lists.push_back(rows);
+        s.lists.push_back(listRows(list));
         s.listIndexes.push_back(list.ListIndex());
     }
     s.info = form.Text1(0).Text();

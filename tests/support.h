@@ -52,8 +52,8 @@ inline QStringList namesOf(const QList<int>& kinds)
 inline QStringList rows(const ListBox& list)
 {
     QStringList result;
-    for (Integer row = 0; row < list.ListCount(); ++row)
-        result << qs(list.List(row));
+    for (const Text& row : listRows(list))
+        result << qs(row);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "contrast.h"
 #include "form_look.h"
 #include "mirror.h"
+#include "shown_window.h"
 #include "startup.h"
 #include "window_test_main.h"
 
@@ -10,7 +11,6 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMap>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -25,6 +25,7 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 using namespace tarvello;
@@ -32,10 +33,8 @@ using namespace tarvello::test;
 
 namespace {
 
-// A form with its window, shown and active, and a record of every Click the model routes.
-struct Fixture {
-    Tarvello form;
-    TarvelloWindow window { form };
+// A shown window with a record of every Click the model routes.
+struct Fixture : ShownWindow {
     QList<int> kindClicks, listClicks, clearClicks;
 
     Fixture()
@@ -43,9 +42,27 @@ struct Fixture {
         form.Option1.onClick([this](Integer i) { kindClicks << i; });
         form.List1.onClick([this](Integer i) { listClicks << i; });
         form.Command1.onClick([this](Integer i) { clearClicks << i; });
-        window.show();
-        window.activateWindow();
-        QApplication::setActiveWindow(&window);
+    }
+
+    // The widgets by the names the tests give them; the kind buttons by kind index.
+    std::map<QString, QWidget*> widgets() const
+    {
+        std::map<QString, QWidget*> byName { { "title", window.titleLabel() },
+            { "frame", window.kindFrame() }, { "heading", window.answerHeading() },
+            { "list", window.answerList() }, { "clear", window.clearButton() },
+            { "info", window.infoBox() } };
+        for (int kind = 0; kind < contents::kindCount; ++kind)
+            byName[QString("kind%1").arg(kind)] = window.kindButton(kind);
+        return byName;
+    }
+    QWidget* widget(const QString& name) const { return widgets().at(name); }
+    QString nameOf(const QWidget* widget) const
+    {
+        for (const auto& [name, candidate] : widgets()) {
+            if (candidate == widget)
+                return name;
+        }
+        return widget ? widget->metaObject()->className() : "none";
     }
 
     void clickKind(int kind) { QTest::mouseClick(window.kindButton(kind), Qt::LeftButton); }
@@ -350,23 +367,10 @@ void TestWindow::focusRing()
     f.window.infoBox()->setFocus();
     const QStringList rowsBefore = shownRows(f.window.answerList());
 
-    auto nameOf = [&f](QWidget* w) -> QString {
-        for (int k = 0; k < 7; ++k) {
-            if (w == f.window.kindButton(k))
-                return QString("kind%1").arg(k);
-        }
-        if (w == f.window.answerList())
-            return "list";
-        if (w == f.window.clearButton())
-            return "clear";
-        if (w == f.window.infoBox())
-            return "info";
-        return w ? w->metaObject()->className() : "none";
-    };
     QStringList seen;
     for (int i = 0; i < stops.size(); ++i) {
         f.key(forward ? Qt::Key_Tab : Qt::Key_Backtab);
-        seen << nameOf(QApplication::focusWidget());
+        seen << f.nameOf(QApplication::focusWidget());
     }
     QCOMPARE(seen, stops);
     QCOMPARE(shownRows(f.window.answerList()), rowsBefore);
@@ -623,7 +627,7 @@ void TestWindow::heldKeyCountsOnce_data()
 
     const QList<QPair<QString, int>> presses { { "list", Qt::Key_Space },
         { "list", Qt::Key_Return }, { "clear", Qt::Key_Space }, { "clear", Qt::Key_Return },
-        { "clear", Qt::Key_Enter }, { "kind", Qt::Key_Space } };
+        { "clear", Qt::Key_Enter }, { "kind6", Qt::Key_Space } };
     for (bool marked : { true, false }) {
         for (const auto& [target, key] : presses)
             QTest::addRow("%s_%s_%s", qPrintable(target), qPrintable(QKeySequence(key).toString()),
@@ -641,9 +645,7 @@ void TestWindow::heldKeyCountsOnce()
     Fixture f;
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.clickKinds({ 0, 1, 2, 3, 4, 5 });
-    const QMap<QString, QWidget*> targets { { "list", f.window.answerList() },
-        { "clear", f.window.clearButton() }, { "kind", f.window.kindButton(6) } };
-    QWidget* widget = targets[target];
+    QWidget* widget = f.widget(target);
     widget->setFocus(Qt::TabFocusReason);
     f.kindClicks.clear();
     holdKey(widget, key, 10, marked);
@@ -723,21 +725,7 @@ void TestWindow::geometry()
 
     Fixture f;
     f.clickKinds({ 2, 0 }); // a used kind keeps its place
-    QWidget* widget = nullptr;
-    if (control == "title")
-        widget = f.window.titleLabel();
-    else if (control == "frame")
-        widget = f.window.kindFrame();
-    else if (control == "heading")
-        widget = f.window.answerHeading();
-    else if (control == "list")
-        widget = f.window.answerList();
-    else if (control == "clear")
-        widget = f.window.clearButton();
-    else if (control == "info")
-        widget = f.window.infoBox();
-    else
-        widget = f.window.kindButton(control.mid(4).toInt());
+    QWidget* widget = f.widget(control);
     QCOMPARE(widget->geometry(), expected);
     QCOMPARE(f.window.size(), QSize(465, 357));
     QVERIFY(f.window.rect().contains(widget->geometry()) || widget->parentWidget() != &f.window);

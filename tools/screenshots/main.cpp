@@ -2,8 +2,8 @@
 //   tarvello-screenshots DIRECTORY
 // Run with QT_QPA_PLATFORM=offscreen to need no display.
 
+#include "shown_window.h"
 #include "startup.h"
-#include "tarvello_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,14 +15,14 @@
 #include <span>
 
 using namespace tarvello;
+using tarvello::test::ShownWindow;
 
 namespace {
 
 bool shoot(const QString& directory, const QString& name, std::span<const Integer> picks)
 {
-    Tarvello form;
-    TarvelloWindow window(form);
-    window.show();
+    ShownWindow shown;
+    TarvelloWindow& window = shown.window;
     for (Integer kind : picks)
         window.kindButton(kind)->click();
     QApplication::processEvents();
