@@ -5,18 +5,23 @@
 # used one, and that nothing was picked when it is pressed), the description after each
 # pick, the verdict, the current row of the answer list as the focus comes into it and
 # moves, the kind taken back, and the answers cleared.
-# Run inside desktop.sh --x11 ... --session-bus --accessibility.
-#   screen_reader.sh TARVELLO
-set -u
+# Run inside desktop.sh --x11 ... --session-bus --accessibility. SPOKEN_TEXTS prints the
+# texts as the program has them.
+#   screen_reader.sh TARVELLO SPOKEN_TEXTS
+set -euo pipefail
 program=$1
+texts=$("$2")
+text() { sed -n "s/^$1\t//p" <<<"$texts"; }
 for tool in orca xdotool script; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 work=$(mktemp -d)
 pids=()
 finish() {
-    kill "${pids[@]}" 2>/dev/null
-    [[ -n ${TARVELLO_ORCA_LOG:-} ]] && cp "$log" "$TARVELLO_ORCA_LOG"
+    kill "${pids[@]}" 2>/dev/null || true
+    if [[ -n ${TARVELLO_ORCA_LOG:-} ]]; then
+        cp "$log" "$TARVELLO_ORCA_LOG"
+    fi
     rm -rf "$work"
 }
 trap finish EXIT
@@ -29,7 +34,7 @@ touch "$log"
 pids+=($!)
 window=
 for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name ' Tarvello$' 2>/dev/null | head -1)
+    window=$(xdotool search --onlyvisible --name ' Tarvello$' 2>/dev/null | head -1 || true)
     [[ -n $window ]] && break
     sleep 0.1
 done
@@ -42,14 +47,23 @@ script --quiet --flush --command "orca --replace --debug-file=/dev/stdout -d spe
     </dev/null >/dev/null 2>&1 &
 pids+=($!)
 
+# Waits up to 15 s for a line in Orca's log that holds `text`.
+wait_for_log() {
+    for _ in $(seq 150); do
+        grep -aqF -- "$1" "$log" && return 0
+        sleep 0.1
+    done
+    echo "Orca's log never said \"$1\"" >&2
+    return 1
+}
 # All that Orca has spoken, and what it has spoken since the last text heard.
-speech() { grep -a 'SPEECH OUTPUT:' "$log"; }
+speech() { grep -a 'SPEECH OUTPUT:' "$log" || true; }
 spoken() { speech | tail -n +$(($(wc -l <"$said") + 1)); }
 # Waits up to 15 s for Orca to speak `text`; what it spoke after that stays to be heard next.
 hear() {
     local text=$1 line=
     for _ in $(seq 150); do
-        line=$(spoken | grep -nF -- "$text" | head -1 | cut -d: -f1)
+        line=$(spoken | grep -nF -- "$text" | head -1 | cut -d: -f1 || true)
         [[ -n $line ]] && break
         sleep 0.1
     done
@@ -70,32 +84,11 @@ press() {
 failed=0
 : >"$said"
 
-# The window takes the keyboard as a window manager would hand it over; Orca reads the
-# window, then the info box, which has the focus.
-sleep 1
+# Once Orca has started, the window takes the keyboard as a window manager would hand it
+# over; Orca reads the window, then the info box, which has the focus.
+wait_for_log "ORCA: Starting registry"
 xdotool windowfocus --sync "$window"
-hear "Информация"
-
-name() { sed -n "$(($1 + 1))p" <<'NAMES'
-шорти
-джамайка
-бермуди
-гаучо
-голф
-капри
-брич
-NAMES
-}
-description() { sed -n "$(($1 + 1))p" <<'DESCRIPTIONS'
-шорти - до седалището
-джамайка - до средата на бедрото
-бермуди - почти до коляното
-гаучо - непосредствено под коляното
-голф - до средата на прасеца
-капри - до глезена
-брич дълъг панталон - последен в класацията
-DESCRIPTIONS
-}
+hear "$(text info)"
 
 # The buttons stand in alphabetical order: бермуди, брич, гаучо, голф, джамайка, капри,
 # шорти. Tab enters them at the top, бермуди; the arrows move from button to button, round.
@@ -106,9 +99,9 @@ pick() {
     for key in "$@"; do
         press "$key"
     done
-    hear "$(name "$kind")"
+    hear "$(text "name.$kind")"
     press space
-    hear "$(description "$kind")"
+    hear "$(text "description.$kind")"
 }
 pick 0 Tab Up
 pick 1 Up Up
@@ -116,34 +109,34 @@ pick 2 Up Up Up Up
 pick 3 Down Down
 pick 4 Down
 press Down # over джамайка, used
-hear "Използван: джамайка"
+hear "$(text used.1)"
 # Space on a used kind moves the check mark there, and Orca says "selected"; but nothing is
 # picked, and the program says so.
 press space
-hear "Използван: джамайка - нищо не е избрано"
+hear "$(text not-picked.1)"
 press Down
-hear "капри"
+hear "$(text name.5)"
 press space
-hear "$(description 5)"
+hear "$(text description.5)"
 press Up Up Up Up
-hear "брич"
+hear "$(text name.6)"
 press space
-hear "Наредбата, по отношение дължина на панталона, е правилна"
+hear "$(text correct)"
 
 # Into the answer list: Orca names the list, then its current row, the first; the arrows
 # move to the next row, which Enter takes back.
 press Tab
-hear "Подредени по дължина"
-hear "шорти"
+hear "$(text list)"
+hear "$(text name.0)"
 press Down
-hear "джамайка"
+hear "$(text name.1)"
 press Return
-hear "Върнат: джамайка"
+hear "$(text taken-back.1)"
 
 # "Чисти" empties the list and the info box, and says so.
 press Tab
-hear "Чисти"
+hear "$(text clear)"
 press space
-hear "Отговорите са изчистени"
+hear "$(text cleared)"
 
 exit $failed

@@ -10,7 +10,7 @@
 #     a click where Qt's own title bar has its maximise button leaves the window as it was, a
 #     kind can be picked after it, and a click on the close button ends it with exit status
 #     0; the clicks are `wayland.sh clicks CHECK_FORM_PICTURE`, run by close_window.sh.
-set -u
+set -euo pipefail
 here=$(dirname "$0")
 what=$1
 if [[ $what != picture && $what != close && $what != clicks ]]; then
@@ -33,10 +33,10 @@ find_form() {
     shots=$(mktemp -d)
     for _ in $(seq 40); do
         rm -f "$shots"/*.png
-        (cd "$shots" && weston-screenshooter >/dev/null 2>&1)
-        shot=$(ls "$shots"/*.png 2>/dev/null | head -1)
+        (cd "$shots" && weston-screenshooter >/dev/null 2>&1) || true
+        shot=$(ls "$shots"/*.png 2>/dev/null | head -1 || true)
         if [[ -n $shot ]] && report=$(QT_QPA_PLATFORM=offscreen "$checker" "$shot" \
-            ${title_bar_check[@]} --save "$pictures/wayland-$what.png"); then
+            "${title_bar_check[@]}" --save "$pictures/wayland-$what.png"); then
             found="$(echo "$report" |
                 sed -n 's/^form found at \([0-9]*\),\([0-9]*\), \([0-9]*\)x.*/\1 \2 \3/p') $(
                 echo "$report" | sed -n 's/^top kind button at \([0-9]*\),\([0-9]*\)$/\1 \2/p')"
@@ -55,10 +55,9 @@ picture)
     program=$2 checker=$3 app_id=$4
     WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$program" 2>"$pictures/wayland-protocol.log" &
     pid=$!
-    find_form "$checker" >/dev/null
-    status=$?
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    status=0
+    find_form "$checker" >/dev/null || status=1
     if ! grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$pictures/wayland-protocol.log"; then
         echo "the window's app id is not $app_id:" >&2
         grep -o 'set_app_id([^)]*)' "$pictures/wayland-protocol.log" >&2

@@ -2,17 +2,15 @@
 # Starts the program where no display can be opened and expects one line that says so and
 # its own exit status 2: no abort, no core dump, no advice to reinstall.
 #   no_display.sh TARVELLO
-set -u
+set -euo pipefail
 program=$1
 status=0
 try() {
     local what=$1
     shift
-    local err
-    err=$(env "$@" timeout 20 "$program" 2>&1 >/dev/null)
-    local code=$?
-    local lines
-    lines=$(printf '%s\n' "$err" | grep -c .)
+    local err code=0 lines
+    err=$(env "$@" timeout 20 "$program" 2>&1 >/dev/null) || code=$?
+    lines=$(printf '%s\n' "$err" | grep -c . || true)
     if [[ $code -ne 2 || $lines -ne 1 || $err != *"no display could be opened"* ]]; then
         echo "FAIL $what: exit status $code, said:" >&2
         printf '%s\n' "$err" >&2
