@@ -4,6 +4,7 @@
 #include "window_test_main.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <deque>
@@ -13,7 +14,8 @@ using namespace tarvello;
 using namespace tarvello::test;
 
 // Random real input on the whole window: mouse clicks anywhere and the keys a pupil uses.
-// After every event the window must mirror the model and the model keep its invariants.
+// After every event the window must mirror the model, the model keep its invariants, and no
+// run-time error have come up.
 class TestMonkey : public QObject {
     Q_OBJECT
 
@@ -41,6 +43,7 @@ void TestMonkey::randomInput()
     bool cleared = false;
     form.Command1.onClick([&cleared](Integer) { cleared = true; });
     InfoOracle oracle(form);
+    QSignalSpy runtimeErrors(&window, &TarvelloWindow::runtimeError);
 
     std::mt19937 random(seed);
     auto uniform = [&random](int low, int high) {
@@ -84,6 +87,8 @@ void TestMonkey::randomInput()
         QString wrong = QString::fromStdString(oracle.check(form, cleared));
         if (wrong.isEmpty())
             wrong = mirrorMismatch(form, window);
+        if (wrong.isEmpty() && !runtimeErrors.isEmpty())
+            wrong = "run-time error: " + runtimeErrors.first().at(1).toString();
         if (!wrong.isEmpty()) {
             QStringList tail(log.begin(), log.end());
             QFAIL(qPrintable(QString("seed %1, event %2: %3\nlast events:\n%4")
