@@ -12,15 +12,33 @@
 
 namespace tarvello::test {
 
-// How QtTest prints a Snapshot in a failed QCOMPARE.
-inline char* toString(const Snapshot& snapshot)
-{
-    return qstrdup(describe(snapshot).c_str());
-}
-
 inline QString qs(const Text& text)
 {
     return QString::fromStdU16String(text);
+}
+
+// How QtTest prints a Snapshot in a failed QCOMPARE: the whole form in one line, so that the
+// failure shows what differed.
+inline char* toString(const Snapshot& s)
+{
+    auto texts = [](const std::vector<Text>& list) {
+        QStringList shown;
+        for (const Text& text : list)
+            shown << qs(text);
+        return "[" + shown.join('|') + "]";
+    };
+    auto flags = [](const std::vector<bool>& list) {
+        QString shown;
+        for (bool flag : list)
+            shown += flag ? '1' : '0';
+        return shown;
+    };
+    QString out = "captions " + texts(s.captions) + " values " + flags(s.values) + " enabled " +
+        flags(s.enabled) + " lists";
+    for (std::size_t i = 0; i < s.lists.size(); ++i)
+        out += QString(" %1@%2").arg(texts(s.lists[i])).arg(s.listIndexes[i]);
+    out += QString(" info \"%1\" selected %2").arg(qs(s.info)).arg(s.selectedIndex);
+    return qstrdup(out.toUtf8().constData());
 }
 
 inline QString qs(std::u16string_view text)

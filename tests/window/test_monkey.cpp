@@ -39,7 +39,6 @@ void TestMonkey::randomInput()
 
     ShownWindow shown;
     auto& [form, window] = shown;
-    QVERIFY(QTest::qWaitForWindowActive(&window));
     bool cleared = false;
     form.Command1.onClick([&cleared](Integer) { cleared = true; });
     InfoOracle oracle(form);

@@ -210,7 +210,6 @@ void TestWindow::startsAsStored()
     QCOMPARE(f.window.answerHeading()->text(), qs(contents::answerHeading));
     QCOMPARE(f.window.kindFrame()->title(), qs(contents::kindFrame));
     QCOMPARE(f.window.clearButton()->text(), qs(contents::clearButton));
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     QCOMPARE(QApplication::focusWidget(), f.window.infoBox());
     QCOMPARE(f.kindClicks.size() + f.listClicks.size() + f.clearClicks.size(), 0);
 }
@@ -362,7 +361,6 @@ void TestWindow::focusRing()
     QFETCH(QStringList, stops);
 
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.clickKinds(picks);
     f.window.infoBox()->setFocus();
     const QStringList rowsBefore = shownRows(f.window.answerList());
@@ -379,7 +377,6 @@ void TestWindow::focusRing()
 void TestWindow::arrowsMoveFocusOnly()
 {
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.clickKind(2); // top button, now selected and focused
     QCOMPARE(QApplication::focusWidget(), f.window.kindButton(2));
     const Snapshot before = snapshot(f.form);
@@ -399,7 +396,6 @@ void TestWindow::arrowsMoveFocusOnly()
 void TestWindow::spacePicks()
 {
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.window.kindButton(4)->setFocus();
     f.key(Qt::Key_Space);
     QCOMPARE(shownRows(f.window.answerList()), namesOf({ 4 }));
@@ -412,7 +408,6 @@ void TestWindow::spacePicks()
 void TestWindow::listKeys()
 {
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.clickKinds({ 2, 6, 3 });
     f.key(Qt::Key_Tab); // from the selected kind button into the answer list
     QCOMPARE(QApplication::focusWidget(), f.window.answerList());
@@ -500,7 +495,6 @@ void TestWindow::answerListKeepsACurrentRow()
     QFETCH(int, key);
 
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     AnswerList* list = f.window.answerList();
     f.clickKinds({ 2, 6 });
     f.clickRow(1);
@@ -547,7 +541,6 @@ void TestWindow::answerListAfterTheWheel()
     QFETCH(QString, then);
 
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.clickKinds({ 0, 1, 2, 3, 4, 5, 6 });
     AnswerList* list = f.window.answerList();
     QWidget* viewport = list->viewport();
@@ -597,7 +590,6 @@ void TestWindow::focusShowsOnUsedKind()
     // The focus on a kind button shows as plainly blank as with its caption: a mark as large,
     // at 3:1 or more against the orange bar.
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     auto focusMark = [&f](KindButton* button) {
         button->setFocus(Qt::TabFocusReason);
         const QImage focused = button->grab().toImage();
@@ -643,7 +635,6 @@ void TestWindow::heldKeyCountsOnce()
     QFETCH(bool, marked);
 
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.clickKinds({ 0, 1, 2, 3, 4, 5 });
     QWidget* widget = f.widget(target);
     widget->setFocus(Qt::TabFocusReason);
