@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command on a desktop of its own, made of the pieces asked for, and ends them after:
-#   desktop.sh [--x11 WxH] [--session-bus] [--accessibility] [--weston headless|x11]
+#   desktop.sh [--x11 WxH] [--session-bus] [--accessibility] [--weston headless|x11|kiosk]
 #              -- COMMAND [ARG...]
 #   --x11 WxH        an X server (Xvfb) with one screen of that size; sets DISPLAY
 #   --session-bus    a private D-Bus session bus; sets DBUS_SESSION_BUS_ADDRESS
 #   --accessibility  the accessibility bus, switched on, as with a screen reader running
 #                    (needs --session-bus)
 #   --weston KIND    a Wayland compositor, weston, headless or as an X11 client (needs --x11,
-#                    at least 800x600, and fills its top-left 800 x 600 pixels); sets
+#                    at least 800x600, and fills its top-left 800 x 600 pixels), or headless
+#                    with its kiosk shell, which shows every window full screen; sets
 #                    WAYLAND_DISPLAY, with its screenshot interface on
 # The command's exit status is this script's. XDG_RUNTIME_DIR is a fresh private folder.
 set -euo pipefail
@@ -100,7 +101,9 @@ if [[ -n $weston ]]; then
     case $weston in
     headless) options+=(--backend=headless-backend.so --width=1024 --height=768) ;;
     x11) options+=(--backend=x11-backend.so --width=800 --height=600) ;;
-    *) echo "desktop.sh: weston is headless or x11" >&2; exit 2 ;;
+    kiosk) options+=(--backend=headless-backend.so --width=1024 --height=768
+        --shell=kiosk-shell.so) ;;
+    *) echo "desktop.sh: weston is headless, x11 or kiosk" >&2; exit 2 ;;
     esac
     weston "${options[@]}" >"$runtime/weston.log" 2>&1 &
     pids+=($!)

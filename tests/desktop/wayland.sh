@@ -9,12 +9,15 @@
 #   wayland.sh close TARVELLO CHECK_FORM_PICTURE          (inside desktop.sh --x11 --weston x11)
 #     a click where Qt's own title bar has its maximise button leaves the window as it was, a
 #     kind can be picked after it, and a click on the close button ends it with exit status
-#     0; the clicks are `wayland.sh clicks CHECK_FORM_PICTURE`, run by close_window.sh.
+#     0; the clicks are `wayland.sh clicks CHECK_FORM_PICTURE`, run by close_window.sh;
+#   wayland.sh kiosk TARVELLO                              (inside desktop.sh --weston kiosk)
+#     made full screen by the compositor, the window keeps its size and the program runs on.
 set -euo pipefail
 here=$(dirname "$0")
 what=$1
-if [[ $what != picture && $what != close && $what != clicks ]]; then
+if [[ $what != picture && $what != close && $what != clicks && $what != kiosk ]]; then
     "$here/desktop.sh" --weston headless -- "$0" picture "$@" || exit 1
+    "$here/desktop.sh" --weston kiosk -- "$0" kiosk "$1" || exit 1
     # The X screen is larger than weston's 800 x 600 window, so that the pointer can come
     # into that window from outside (see clicks).
     exec "$here/desktop.sh" --x11 1024x768 --weston x11 -- "$0" close "$1" "$2"
@@ -64,6 +67,23 @@ picture)
         status=1
     fi
     exit $status
+    ;;
+kiosk)
+    log=$pictures/wayland-kiosk.log
+    WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$2" 2>"$log" &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    # Its first frame after the compositor's full-screen state, then a second more.
+    for _ in $(seq 100); do
+        sed -n '/ack_configure/,$p' "$log" | grep -q 'wl_surface@[0-9]*\.attach' && break
+        sleep 0.1
+    done
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended under the kiosk shell" >&2; exit 1; }
+    geometry=$(grep -o 'set_window_geometry([^)]*)' "$log" | tail -1 || true)
+    echo "last window geometry: $geometry"
+    [[ $geometry == "set_window_geometry(0, 0, 465, 357)" ]] ||
+        { echo "the window did not keep its size" >&2; exit 1; }
     ;;
 close)
     command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
