@@ -4,10 +4,12 @@
 # pupil picks all seven kinds with the keyboard, goes into the answer list and holds Return
 # for 0.3, 1 and 2 s: each hold takes back one row. The rows are read as assistive
 # technology reads them.
-# Run inside desktop.sh --x11 ... --session-bus --accessibility.
-#   held_keys.sh TARVELLO
+# Run inside desktop.sh --x11 ... --session-bus --accessibility. SPOKEN_TEXTS names the
+# answer list as the program does.
+#   held_keys.sh TARVELLO SPOKEN_TEXTS
 set -euo pipefail
 program=$1
+list=$("$2" | sed -n 's/^list\t//p')
 here=$(dirname "$0")
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
 
@@ -18,7 +20,7 @@ window=$(timeout 10 xdotool search --sync --onlyvisible --name ' Tarvello$' | se
     { echo "the window did not show" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 
-rows() { "$here/answer_rows.py" "Подредени по дължина"; }
+rows() { "$here/answer_rows.py" "$list"; }
 
 # Tab enters the kinds at the top; each is picked with Space, the next reached with Down.
 xdotool key Tab

@@ -80,10 +80,10 @@ kiosk)
     done
     sleep 1
     kill -0 "$pid" 2>/dev/null || { echo "the program ended under the kiosk shell" >&2; exit 1; }
-    geometry=$(grep -o 'set_window_geometry([^)]*)' "$log" | tail -1 || true)
-    echo "last window geometry: $geometry"
-    [[ $geometry == "set_window_geometry(0, 0, 465, 357)" ]] ||
-        { echo "the window did not keep its size" >&2; exit 1; }
+    geometries=$(grep -o 'set_window_geometry([^)]*)' "$log" || true)
+    first=$(head -1 <<<"$geometries") last=$(tail -1 <<<"$geometries")
+    echo "window geometry first $first, last $last"
+    [[ -n $first && $last == "$first" ]] || { echo "the window did not keep its size" >&2; exit 1; }
     ;;
 close)
     command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
