@@ -148,7 +148,7 @@ private:
 // pixels, square, the side in the name: nothing to decode.
 class StoredIconEngine : public QIconEngine {
 public:
-    QIconEngine* clone() const override { return new StoredIconEngine; }
+    QIconEngine* clone() const override { return new StoredIconEngine(*this); }
     QList<QSize> availableSizes(QIcon::Mode = QIcon::Normal, QIcon::State = QIcon::Off) override
     {
         QList<QSize> sizes;
