@@ -4,18 +4,14 @@
 // taken-back.K; then correct, wrong, info, list, clear and cleared.
 
 #include "accessibility.h"
-#include "exercise/tarvello.h"
+#include "support.h"
 
 #include <cstdio>
 
 using namespace tarvello;
+using namespace tarvello::test;
 
 namespace {
-
-QString qs(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
 
 void print(const QString& key, const QString& text)
 {
@@ -27,15 +23,15 @@ void print(const QString& key, const QString& text)
 int main()
 {
     for (int kind = 0; kind < contents::kindCount; ++kind) {
-        const QString name = qs(contents::kindNames[kind]);
+        const QString& name = names[kind];
         print(QString("name.%1").arg(kind), name);
-        print(QString("description.%1").arg(kind), qs(contents::kindDescriptions[kind]));
+        print(QString("description.%1").arg(kind), descriptions[kind]);
         print(QString("used.%1").arg(kind), access::kindButtonName(QString(), name));
         print(QString("not-picked.%1").arg(kind), access::usedNotPicked(name));
         print(QString("taken-back.%1").arg(kind), access::takenBack(name));
     }
-    print("correct", qs(verdict::correct));
-    print("wrong", qs(verdict::wrong));
+    print("correct", correct);
+    print("wrong", wrong);
     print("info", access::infoBox);
     print("list", access::answerList);
     print("clear", qs(contents::clearButton));
