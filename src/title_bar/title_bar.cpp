@@ -47,7 +47,10 @@ public:
                 showWindowMenu(device);
             }
         }
-        setMouseButtons(buttons);
+        // A press over the content goes on to the window, and its release never comes here:
+        // kept, it would hide the next press on the bar (a click on the close button at once
+        // after one on a kind button, with no movement over the bar between).
+        setMouseButtons(onFrame ? buttons : Qt::NoButton);
         return onFrame;
     }
 
