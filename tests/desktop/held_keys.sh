@@ -11,13 +11,13 @@ set -euo pipefail
 program=$1
 list=$("$2" | sed -n 's/^list\t//p')
 here=$(dirname "$0")
+source "$here/program_window.sh"
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
 
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(timeout 10 xdotool search --sync --onlyvisible --name ' Tarvello$' | sed -n 1p) ||
-    { echo "the window did not show" >&2; exit 1; }
+window=$(program_window) || { echo "the window did not show" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 
 rows() { "$here/answer_rows.py" "$list"; }

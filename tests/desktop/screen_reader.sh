@@ -11,6 +11,7 @@
 set -euo pipefail
 program=$1
 texts=$("$2")
+source "$(dirname "$0")/program_window.sh"
 text() { sed -n "s/^$1\t//p" <<<"$texts"; }
 for tool in orca xdotool script; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
@@ -32,13 +33,7 @@ touch "$log"
 
 "$program" &
 pids+=($!)
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name ' Tarvello$' 2>/dev/null | head -1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-done
-[[ -n $window ]] || { echo "the window did not show" >&2; exit 1; }
+window=$(program_window) || { echo "the window did not show" >&2; exit 1; }
 
 # Speech off (no sound device here); what it would say goes to the debug log. Orca writes
 # that log in blocks unless it is a terminal, so it writes to one: script(1)'s, which copies

@@ -15,8 +15,8 @@ if [[ $1 == close ]]; then
         "$here/wine.sh" "$2" :screen --save "${TARVELLO_PICTURES:-/tmp}/wine-${3}dpi.png" ||
             status=1
     fi
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name ' Tarvello$' | sed -n 1p) ||
-        { echo "no window named '... Tarvello'" >&2; exit 1; }
+    source "$here/../desktop/program_window.sh"
+    window=$(program_window 30) || { echo "the window did not show" >&2; exit 1; }
     xdotool windowfocus --sync "$window" key alt+F4
     exit $status
 fi
