@@ -21,40 +21,27 @@ inline std::vector<Text> answerRows(const Form& form)
 // Empty when every invariant holds, otherwise what broke.
 inline std::string brokenInvariant(const Form& form)
 {
-    const std::vector<Text> rows = answerRows(form);
-    std::size_t used = 0;
+    const std::vector<Text> rows = answerRows(form), key = listRows(form.List1(1));
+    if (!std::ranges::equal(key, contents::kindNames) ||
+        !std::ranges::equal(listRows(form.List1(2)), contents::kindDescriptions))
+        return "the answer key or the description table changed";
     for (Integer kind = 0; kind < contents::kindCount; ++kind) {
-        const Text& caption = form.Option1(kind).Caption();
-        if (caption.empty())
-            ++used;
-        else if (caption != form.List1(1).List(kind))
-            return "kind " + std::to_string(kind) + " shows a caption that is not its name";
+        const Text& name = key[static_cast<std::size_t>(kind)];
+        const bool answered = std::ranges::find(rows, name) != rows.end();
+        if (form.Option1(kind).Caption() != (answered ? Text() : name))
+            return "kind " + std::to_string(kind) +
+                (answered ? " shows its name though it is answered" : " does not show its name");
         if (!form.Option1(kind).Enabled())
             return "kind " + std::to_string(kind) + " is disabled";
     }
-    if (used != rows.size())
-        return std::to_string(used) + " used kinds but " + std::to_string(rows.size()) +
-            " answer rows";
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Text& row = rows[i];
-        if (std::count(rows.begin(), rows.end(), row) != 1)
+        if (std::ranges::count(rows, rows[i]) != 1)
             return "answer row " + std::to_string(i) + " stands twice";
-        bool isKind = false;
-        for (Integer kind = 0; kind < contents::kindCount; ++kind) {
-            if (form.List1(1).List(kind) == row) {
-                isKind = true;
-                if (!form.Option1(kind).Caption().empty())
-                    return "answer row " + std::to_string(i) + " names a kind not used";
-            }
-        }
-        if (!isKind)
+        if (std::ranges::find(key, rows[i]) == key.end())
             return "answer row " + std::to_string(i) + " names no kind";
     }
     if (form.List1(0).ListIndex() != -1)
         return "an answer row stays selected";
-    if (form.List1(1).ListCount() != contents::kindCount ||
-        form.List1(2).ListCount() != contents::kindCount)
-        return "the answer key or the description table changed";
     return {};
 }
 
@@ -87,25 +74,14 @@ private:
             expected_.clear();
         } else if (rows.size() == rows_.size() + 1 &&
             std::equal(rows_.begin(), rows_.end(), rows.begin())) {
-            const Text& picked = rows.back();
-            Integer kind = 0;
-            while (kind < contents::kindCount - 1 && form.List1(1).List(kind) != picked)
-                ++kind;
-            if (rows.size() < std::size_t(contents::kindCount))
-                expected_ = form.List1(2).List(kind);
-            else
-                expected_ = Text(inKindOrder(form, rows) ? verdict::correct : verdict::wrong);
+            const std::vector<Text> key = listRows(form.List1(1));
+            const auto kind = std::ranges::find(key, rows.back()) - key.begin();
+            if (rows.size() == key.size())
+                expected_ = Text(rows == key ? verdict::correct : verdict::wrong);
+            else if (kind < contents::kindCount)
+                expected_ = Text(contents::kindDescriptions[static_cast<std::size_t>(kind)]);
         }
         rows_ = std::move(rows);
-    }
-
-    static bool inKindOrder(const Form& form, const std::vector<Text>& rows)
-    {
-        for (Integer kind = 0; kind < contents::kindCount; ++kind) {
-            if (rows[static_cast<std::size_t>(kind)] != form.List1(1).List(kind))
-                return false;
-        }
-        return true;
     }
 
     std::vector<Text> rows_;
