@@ -13,15 +13,10 @@
 
 namespace tarvello::test {
 
-inline std::vector<Text> answerRows(const Form& form)
-{
-    return listRows(form.List1(0));
-}
-
 // Empty when every invariant holds, otherwise what broke.
 inline std::string brokenInvariant(const Form& form)
 {
-    const std::vector<Text> rows = answerRows(form), key = listRows(form.List1(1));
+    const std::vector<Text> rows = listRows(form.List1(0)), key = listRows(form.List1(1));
     if (!std::ranges::equal(key, contents::kindNames) ||
         !std::ranges::equal(listRows(form.List1(2)), contents::kindDescriptions))
         return "the answer key or the description table changed";
@@ -50,7 +45,8 @@ inline std::string brokenInvariant(const Form& form)
 // button nothing, and a take-back leaves the box as it was.
 class InfoOracle {
 public:
-    explicit InfoOracle(const Form& form) : rows_(answerRows(form)), expected_(form.Text1(0).Text())
+    explicit InfoOracle(const Form& form)
+        : rows_(listRows(form.List1(0))), expected_(form.Text1(0).Text())
     {
     }
 
@@ -69,7 +65,7 @@ public:
 private:
     void update(const Form& form, bool cleared)
     {
-        std::vector<Text> rows = answerRows(form);
+        std::vector<Text> rows = listRows(form.List1(0));
         if (cleared) {
             expected_.clear();
         } else if (rows.size() == rows_.size() + 1 &&
