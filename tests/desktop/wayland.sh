@@ -53,26 +53,26 @@ find_form() {
     echo "$found"
 }
 
-case $what in
-picture)
-    program=$2 checker=$3 app_id=$4
-    WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$program" 2>"$pictures/wayland-protocol.log" &
+if [[ $what == picture || $what == kiosk ]]; then
+    log=$pictures/wayland-$what.log
+    WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$2" 2>"$log" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true' EXIT
+fi
+
+case $what in
+picture)
+    checker=$3 app_id=$4
     status=0
     find_form "$checker" >/dev/null || status=1
-    if ! grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$pictures/wayland-protocol.log"; then
+    if ! grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$log"; then
         echo "the window's app id is not $app_id:" >&2
-        grep -o 'set_app_id([^)]*)' "$pictures/wayland-protocol.log" >&2
+        grep -o 'set_app_id([^)]*)' "$log" >&2
         status=1
     fi
     exit $status
     ;;
 kiosk)
-    log=$pictures/wayland-kiosk.log
-    WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$2" 2>"$log" &
-    pid=$!
-    trap 'kill "$pid" 2>/dev/null || true' EXIT
     # Its first frame after the compositor's full-screen state, then a second more.
     for _ in $(seq 100); do
         sed -n '/ack_configure/,$p' "$log" | grep -q 'wl_surface@[0-9]*\.attach' && break
