@@ -48,10 +48,8 @@ void TestMonkey::randomInput()
     auto uniform = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    const QList<QPair<Qt::Key, const char*>> keys { { Qt::Key_Tab, "Tab" },
-        { Qt::Key_Backtab, "Shift+Tab" }, { Qt::Key_Up, "Up" }, { Qt::Key_Down, "Down" },
-        { Qt::Key_Left, "Left" }, { Qt::Key_Right, "Right" }, { Qt::Key_Space, "Space" },
-        { Qt::Key_Return, "Enter" } };
+    const QList<Qt::Key> keys { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down,
+        Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return };
     std::deque<QString> log;
     int picks = 0;
 
@@ -70,12 +68,12 @@ void TestMonkey::randomInput()
                         .arg(point.y())
                         .arg(target->metaObject()->className());
         } else {
-            const auto& [key, name] = keys[uniform(0, int(keys.size()) - 1)];
+            const Qt::Key key = keys[uniform(0, int(keys.size()) - 1)];
             QWidget* target = QApplication::focusWidget();
             if (!target)
                 target = &window;
             QTest::keyClick(target, key);
-            event = QString("%1 on %2").arg(name, target->metaObject()->className());
+            event = QKeySequence(key).toString() + " on " + target->metaObject()->className();
         }
         if (form.List1(0).ListCount() > rowsBefore)
             ++picks;

@@ -147,13 +147,6 @@ QList<QPoint> differences(const QImage& a, const QImage& b)
     return points;
 }
 
-QColor colourAt(QWidget* widget, QPoint point)
-{
-    const QPixmap pixmap = widget->grab();
-    const QImage image = pixmap.toImage();
-    return image.pixelColor((QPointF(point) * pixmap.devicePixelRatio()).toPoint());
-}
-
 } // namespace
 
 class TestWindow : public QObject {
@@ -712,7 +705,9 @@ void TestWindow::colours()
     Fixture f;
     f.clickKinds(picks);
     f.window.infoBox()->setFocus(); // no focus frame on the sampled controls
-    QCOMPARE(colourAt(&f.window, point).name(), colour.name());
+    const QPixmap picture = f.window.grab();
+    const QPoint pixel = (QPointF(point) * picture.devicePixelRatio()).toPoint();
+    QCOMPARE(picture.toImage().pixelColor(pixel).name(), colour.name());
 }
 
 void TestWindow::fontHasCyrillic()
