@@ -73,9 +73,6 @@ hear() {
         speech >"$said"
     fi
 }
-press() {
-    xdotool key "$@"
-}
 failed=0
 : >"$said"
 
@@ -91,11 +88,9 @@ hear "$(text info)"
 pick() {
     local kind=$1
     shift
-    for key in "$@"; do
-        press "$key"
-    done
+    xdotool key "$@"
     hear "$(text "name.$kind")"
-    press space
+    xdotool key space
     hear "$(text "description.$kind")"
 }
 pick 0 Tab Up
@@ -103,35 +98,35 @@ pick 1 Up Up
 pick 2 Up Up Up Up
 pick 3 Down Down
 pick 4 Down
-press Down # over джамайка, used
+xdotool key Down # over джамайка, used
 hear "$(text used.1)"
 # Space on a used kind moves the check mark there, and Orca says "selected"; but nothing is
 # picked, and the program says so.
-press space
+xdotool key space
 hear "$(text not-picked.1)"
-press Down
+xdotool key Down
 hear "$(text name.5)"
-press space
+xdotool key space
 hear "$(text description.5)"
-press Up Up Up Up
+xdotool key Up Up Up Up
 hear "$(text name.6)"
-press space
+xdotool key space
 hear "$(text correct)"
 
 # Into the answer list: Orca names the list, then its current row, the first; the arrows
 # move to the next row, which Enter takes back.
-press Tab
+xdotool key Tab
 hear "$(text list)"
 hear "$(text name.0)"
-press Down
+xdotool key Down
 hear "$(text name.1)"
-press Return
+xdotool key Return
 hear "$(text taken-back.1)"
 
 # "Чисти" empties the list and the info box, and says so.
-press Tab
+xdotool key Tab
 hear "$(text clear)"
-press space
+xdotool key space
 hear "$(text cleared)"
 
 exit $failed
