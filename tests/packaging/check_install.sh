@@ -33,11 +33,11 @@ for size in 16 32 256; do
     header=$(od -An -tx1 -j16 -N8 "$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | tr -d ' \n')
     [[ $header == $(printf '%08x%08x' "$size" "$size") ]] || { echo "icon ${size}: size $header" >&2; status=1; }
 done
-grep -qx "Icon=$id" "$stage/usr/share/applications/$id.desktop" || { echo "Icon= is not $id" >&2; status=1; }
-grep -qx 'Categories=Education;' "$stage/usr/share/applications/$id.desktop" || status=1
-grep -q '^Name\[bg\]=' "$stage/usr/share/applications/$id.desktop" || status=1
-grep -q '^Comment\[bg\]=' "$stage/usr/share/applications/$id.desktop" || status=1
+entry=$stage/usr/share/applications/$id.desktop
+for line in "^Icon=$id\$" '^Categories=Education;$' '^Name\[bg\]=' '^Comment\[bg\]='; do
+    grep -q "$line" "$entry" || { echo "the desktop entry has no line $line" >&2; status=1; }
+done
 
-desktop-file-validate "$stage/usr/share/applications/$id.desktop" || status=1
+desktop-file-validate "$entry" || status=1
 appstreamcli validate --no-net --explain "$stage/usr/share/metainfo/$id.metainfo.xml" || status=1
 exit $status
