@@ -78,22 +78,22 @@ private slots:
 void TestAccessibility::kindButtonsReadTheirState_data()
 {
     QTest::addColumn<QList<int>>("picks");
-    QTest::addColumn<QStringList>("expected"); // top to bottom
-
-    QTest::newRow("at_start") << QList<int>() << namesOf(screenOrder);
-    QTest::newRow("two_used") << QList<int> { 2, 0 }
-                              << QStringList { "Използван: " + names[2], names[6], names[3],
-                                     names[4], names[1], names[5], "Използван: " + names[0] };
+    QTest::newRow("at_start") << QList<int>();
+    QTest::newRow("two_used") << QList<int> { 2, 0 }; // the top and bottom buttons
 }
 
 void TestAccessibility::kindButtonsReadTheirState()
 {
     QFETCH(QList<int>, picks);
-    QFETCH(QStringList, expected);
 
     ShownWindow shown;
     auto& [form, window] = shown;
     pick(form, picks);
+    QStringList expected; // top to bottom
+    for (int kind : screenOrder)
+        expected << (picks.contains(kind) ? "Използван: " : "") + names[kind];
+    if (picks.isEmpty()) // in alphabetical order, which is the order of their letters' codes
+        QVERIFY(std::is_sorted(expected.begin(), expected.end()));
 
     QList<QAccessibleInterface*> buttons = byRole(&window, QAccessible::RadioButton);
     QCOMPARE(buttons.size(), 7);
