@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The program's window on the X server, for the desktop tests that source this file.
 # TARVELLO_NAME is the program's name, which ends its window's title.
 # program_window [SECONDS]: prints the window's id as soon as it shows, or fails after SECONDS
