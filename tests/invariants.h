@@ -70,10 +70,11 @@ private:
             expected_.clear();
         } else if (rows.size() == rows_.size() + 1 &&
             std::equal(rows_.begin(), rows_.end(), rows.begin())) {
-            const std::vector<Text> key = listRows(form.List1(1));
-            const auto kind = std::ranges::find(key, rows.back()) - key.begin();
-            if (rows.size() == key.size())
-                expected_ = Text(rows == key ? verdict::correct : verdict::wrong);
+            const auto& names = contents::kindNames;
+            const auto kind = std::ranges::find(names, rows.back()) - names.begin();
+            if (rows.size() == names.size())
+                expected_ =
+                    Text(std::ranges::equal(rows, names) ? verdict::correct : verdict::wrong);
             else if (kind < contents::kindCount)
                 expected_ = Text(contents::kindDescriptions[static_cast<std::size_t>(kind)]);
         }
