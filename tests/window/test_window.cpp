@@ -812,9 +812,7 @@ void TestWindow::scrollBarsPaintAsFusion()
     QFETCH(Qt::Orientation, orientation);
     QFETCH(qreal, scale);
     QFETCH(bool, sliderDown);
-    QScrollBar bar(orientation);
-    bar.setRange(0, 100);
-    bar.setValue(40);
+    QScrollBar bar(orientation); // for the palette and state; the option holds the rest
     QStyleOptionSlider option;
     option.initFrom(&bar);
     option.rect = QRect(QPoint(), orientation == Qt::Vertical ? QSize(17, 301) : QSize(301, 17));
