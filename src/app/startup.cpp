@@ -293,7 +293,8 @@ int runProgram(int argc, char* argv[])
     // Nothing in the window takes typed text, so no input method is loaded for it.
     qputenv("QT_IM_MODULE", "none");
     auto platformStart = std::make_unique<PlatformStart>();
-    QApplication app(argc, argv);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    QApplication& app = *application;
     platformStart.reset();
     useOwnTitleBar();
     fonts.applicationStarted();
@@ -312,7 +313,15 @@ int runProgram(int argc, char* argv[])
     window.show();
     if (QWindow* handle = window.windowHandle())
         handle->installEventFilter(new TrimAfterFirstFrame(handle));
-    return app.exec();
+    const int status = app.exec();
+    // Qt 6.4's Wayland platform can hang as it takes its connection down: one of its two
+    // event threads may quit with a read still prepared for it, and the other then waits for
+    // that read, and Qt for the other, for ever; the window gone, the program would not end.
+    // On Wayland the application is left to the end of the process, which closes the
+    // connection.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        (void)application.release();
+    return status;
 }
 
 void prepareApplication(QApplication& app)
