@@ -13,8 +13,8 @@ namespace tarvello {
 namespace {
 
 // Qt's own exclusive grouping is off for the kind buttons (the model groups them), so Qt
-// would not call them radio buttons; and each action must be one click, whatever the check
-// mark shows.
+// would not call them radio buttons; each action must be one click, whatever the dot shows;
+// and the state read out is the kind's, used or free.
 class AccessibleKindButton : public QAccessibleWidget {
 public:
     explicit AccessibleKindButton(QWidget* widget)
@@ -25,8 +25,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.checkable = true;
-        state.checked = button()->isChecked();
+        state.checked = static_cast<const KindButton*>(widget())->isUsed();
         return state;
     }
 
@@ -75,7 +74,10 @@ void KindButton::showState(const OptionButton& control, const QString& kindName)
     const QString name = access::kindButtonName(caption, kindName);
     if (accessibleName() != name)
         setAccessibleName(name);
-    setChecked(control.Value());
+    if (dot_ != control.Value()) {
+        dot_ = control.Value();
+        update();
+    }
     setEnabled(control.Enabled());
 }
 
@@ -100,6 +102,8 @@ void KindButton::paintEvent(QPaintEvent*)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    option.state &= ~(QStyle::State_On | QStyle::State_Off);
+    option.state |= dot_ ? QStyle::State_On : QStyle::State_Off;
     const bool focused = option.state & QStyle::State_HasFocus;
     option.state &= ~QStyle::State_HasFocus;
     painter.drawControl(QStyle::CE_RadioButton, option);

@@ -29,8 +29,8 @@ inline QString mirrorMismatch(const Form& form, const TarvelloWindow& window)
         const QString which = QString("kind %1: ").arg(control.Index());
         if (button->text() != qs(control.Caption()))
             return which + "shows '" + button->text() + "', holds '" + qs(control.Caption()) + "'";
-        if (button->isChecked() != control.Value())
-            return which + "check mark differs from Value";
+        if (button->showsDot() != control.Value())
+            return which + "dot differs from Value";
         if (button->isEnabled() != control.Enabled())
             return which + "enabled state differs";
     }
