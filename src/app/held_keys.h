@@ -6,15 +6,26 @@
 
 namespace tarvello {
 
-// Keeps a held key to one press. On X11 a held key repeats as a release and a press that
-// carry the same time, and Qt does not always mark that press as repeated; this filter drops
-// such a press before the widget sees it. With the press gone, a button that clicks on the
-// release clicks once, and a widget that acts on the press acts once.
+// Keeps a held key to one press, and two quick presses to two.
+//
+// Where Qt's platform marks a repeated key itself (Wayland, Windows), a marked press is a
+// repeat. On X11 a held key repeats as a release and a press that carry one time, and Qt marks
+// such a pair as repeated when it sees them together; but an input tool (an on-screen
+// keyboard, switch access) that sends two quick presses through XTest makes the same pair.
+// What tells them apart is how long the key has been down: the window system repeats a key
+// only after its repeat delay. So on X11 a pair counts as a repeat only from `repeatDelayMs`
+// after the press that began the hold; one that comes sooner goes on, unmarked, as a press
+// and release of its own. A dropped press never reaches the widget: a button that clicks on
+// the release clicks once, and a widget that acts on the press acts once.
 class HeldKeys : public QObject {
     Q_OBJECT
 
 public:
     using QObject::QObject;
+
+    // Below any key repeat delay that a desktop offers, above the time an input tool takes
+    // between two presses.
+    static constexpr quint64 repeatDelayMs = 50;
 
     // Watches the key events of `widget`.
     void watch(QObject* widget) { widget->installEventFilter(this); }
@@ -23,11 +34,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Release {
+    struct KeyTime {
         int key;
         quint64 time;
     };
-    std::optional<Release> lastRelease_;
+    std::optional<KeyTime> lastRelease_;
+    std::optional<KeyTime> holdStart_; // the last press that was not a repeat
 };
 
 } // namespace tarvello

@@ -2,14 +2,17 @@
 # A held key counts once: the real program in a real X server, whose own key repeat sends a
 # held key as pairs of release and press (as xdotool's XTest key down and up make it). The
 # pupil picks all seven kinds with the keyboard, goes into the answer list and holds Return
-# for 0.3, 1 and 2 s: each hold takes back one row. The rows are read as assistive
-# technology reads them.
+# for 0.3, 1 and 2 s: each hold takes back one row. Quick presses, as an on-screen keyboard
+# sends them through XTest with no delay, each count: two Down move two kinds on, two Return
+# take back two rows. The rows are read as assistive technology reads them.
 # Run inside desktop.sh --x11 ... --session-bus --accessibility. SPOKEN_TEXTS names the
 # answer list as the program does.
 #   held_keys.sh TARVELLO SPOKEN_TEXTS
 set -euo pipefail
 program=$1
-list=$("$2" | sed -n 's/^list\t//p')
+texts=$("$2")
+list=$(sed -n 's/^list\t//p' <<<"$texts")
+gaucho=$(sed -n 's/^name.3\t//p' <<<"$texts")
 here=$(dirname "$0")
 source "$here/program_window.sh"
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
@@ -22,8 +25,10 @@ xdotool windowfocus --sync "$window"
 
 rows() { "$here/answer_rows.py" "$list"; }
 
-# Tab enters the kinds at the top; each is picked with Space, the next reached with Down.
+# Tab enters the kinds at the top, бермуди; two quick Down reach гаучо, the first picked. Each
+# is picked with Space, the next reached with Down.
 xdotool key Tab
+xdotool key --delay 0 Down Down
 for _ in $(seq 7); do
     xdotool key space Down
 done
@@ -32,8 +37,12 @@ sleep 0.5
 picked=$(rows)
 echo "picked: $(echo $picked)"
 [[ $(wc -l <<<"$picked") -eq 7 ]] || { echo "expected seven rows" >&2; exit 1; }
-
 failed=0
+if [[ $(head -1 <<<"$picked") != "$gaucho" ]]; then
+    echo "two quick Down did not reach $gaucho" >&2
+    failed=1
+fi
+
 left=$picked
 for hold in 0.3 1 2; do
     xdotool keydown Return
@@ -49,4 +58,14 @@ for hold in 0.3 1 2; do
         failed=1
     fi
 done
+xdotool key --delay 0 Return Return
+sleep 0.5
+left=$(tail -n +3 <<<"$left")
+now=$(rows)
+if [[ $now == "$left" ]]; then
+    echo "two quick Return: two rows taken back"
+else
+    echo "two quick Return: rows left are $(echo $now), expected $(echo $left)" >&2
+    failed=1
+fi
 exit $failed
