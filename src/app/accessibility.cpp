@@ -1,7 +1,15 @@
 #include "accessibility.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QScrollBar>
+
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include "windows_news.h"
+#endif
 
 namespace tarvello::access {
 
@@ -34,6 +42,22 @@ QString kindButtonName(const QString& caption, const QString& kindName)
     return caption.isEmpty() ? QString("Използван: %1").arg(kindName) : caption;
 }
 
+void setHelp(QWidget* widget, const QString& help)
+{
+    widget->setAccessibleDescription(help);
+    widget->setWhatsThis(help); // Qt hands it to UI Automation as the help text
+}
+
+void nameScrollAreaParts(QAbstractScrollArea* area)
+{
+    area->viewport()->setAccessibleName(infoText);
+    for (const auto& [bar, name] : { std::pair { area->verticalScrollBar(), scrollUpDown },
+             std::pair { area->horizontalScrollBar(), scrollSideways } }) {
+        bar->setAccessibleName(name);
+        bar->parentWidget()->setAccessibleName(name);
+    }
+}
+
 void installInterfaces()
 {
     QAccessible::installFactory(interfaceFor);
@@ -52,9 +76,13 @@ void Announcement::announce(const QString& news)
     // read out with the window itself, not as news.
     if (news.isEmpty() || !window()->isVisible())
         return;
+#ifdef Q_OS_WIN
+    raiseWindowsNotification(window(), news);
+#else
     hide();
     setAccessibleName(news);
     show();
+#endif
 }
 
 } // namespace tarvello::access

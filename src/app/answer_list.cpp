@@ -1,12 +1,16 @@
 #include "answer_list.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 namespace tarvello {
 
@@ -27,7 +31,168 @@ public:
     }
 };
 
+// A row of the answer list as assistive technology sees it: valid while the rows stay as they
+// were when it was made. Its press takes the row back; setting the focus on it, or selecting
+// it (which Qt's UI Automation does through the toggle action), makes it current.
+class AccessibleRow : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleRow(AnswerList* list, int row) : list_(list), row_(row), version_(list->rowsVersion())
+    {
+    }
+
+    bool isValid() const override
+    {
+        return list_ && list_->rowsVersion() == version_ && row_ < list_->count();
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override
+    {
+        return list_ ? QAccessible::queryAccessibleInterface(list_) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && isValid() ? list_->item(row_)->text() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override { }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect row = list_->visualItemRect(list_->item(row_));
+        return { list_->viewport()->mapToGlobal(row.topLeft()), row.size() };
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid()) {
+            state.invalid = true;
+            return state;
+        }
+        state.focusable = true;
+        state.selectable = true;
+        // Only while the list has the focus: a current row that stays behind is no focus.
+        state.focused = list_->hasFocus() && list_->currentRow() == row_;
+        state.offscreen =
+            !list_->viewport()->rect().intersects(list_->visualItemRect(list_->item(row_)));
+        state.disabled = !list_->isEnabled();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    QStringList actionNames() const override { return { pressAction(), setFocusAction() }; }
+    void doAction(const QString& action) override
+    {
+        if (!isValid())
+            return;
+        if (action == pressAction())
+            emit list_->rowChosen(row_);
+        else if (action == setFocusAction() || action == toggleAction())
+            list_->makeCurrent(row_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<AnswerList> list_;
+    int row_;
+    int version_;
+};
+
+class AccessibleAnswerList : public QAccessibleWidget {
+public:
+    explicit AccessibleAnswerList(AnswerList* list) : QAccessibleWidget(list, QAccessible::List) { }
+    ~AccessibleAnswerList() override
+    {
+        for (const auto& [row, id] : rows_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return list()->count(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= list()->count())
+            return nullptr;
+        if (version_ != list()->rowsVersion())
+            retireRows();
+        QAccessible::Id& id = rows_[index];
+        if (!id)
+            id = QAccessible::registerAccessibleInterface(new AccessibleRow(list(), index));
+        return QAccessible::accessibleInterface(id);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (const auto& [row, id] : rows_) {
+            if (version_ == list()->rowsVersion() && QAccessible::accessibleInterface(id) == child)
+                return row;
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QModelIndex index = list()->indexAt(list()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return index.isValid() ? child(index.row()) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return list()->hasFocus() ? child(list()->currentRow()) : nullptr;
+    }
+    // The focus is on the current row where there is one, not on the list as well.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (focusChild())
+            state.focused = false;
+        return state;
+    }
+
+private:
+    AnswerList* list() const { return static_cast<AnswerList*>(widget()); }
+
+    // The rows were made for rows that have changed since. Whoever asked for them may still
+    // hold them, so they go once the event loop goes on, invalid until then.
+    void retireRows() const
+    {
+        std::vector<QAccessible::Id> retired;
+        for (const auto& [row, id] : rows_)
+            retired.push_back(id);
+        rows_.clear();
+        version_ = list()->rowsVersion();
+        QMetaObject::invokeMethod(
+            list(),
+            [retired] {
+                for (QAccessible::Id id : retired)
+                    QAccessible::deleteAccessibleInterface(id);
+            },
+            Qt::QueuedConnection);
+    }
+
+    mutable std::map<int, QAccessible::Id> rows_;
+    mutable int version_ = 0;
+};
+
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
+{
+    if (object->isWidgetType() &&
+        className == QLatin1String(AnswerList::staticMetaObject.className()))
+        return new AccessibleAnswerList(static_cast<AnswerList*>(object));
+    return nullptr;
+}
+
 } // namespace
+
+void AnswerList::installAccessibleInterface()
+{
+    QAccessible::installFactory(interfaceFor);
+}
 
 AnswerList::AnswerList(QWidget* parent) : QListWidget(parent)
 {
@@ -36,8 +201,6 @@ AnswerList::AnswerList(QWidget* parent) : QListWidget(parent)
     setTabKeyNavigation(false);
     connect(this, &QAbstractItemView::clicked, this,
         [this](const QModelIndex& index) { emit rowChosen(index.row()); });
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        &AnswerList::selectionChangedElsewhere);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         if (hasFocus())
             keepCurrentRowInSight();
@@ -46,7 +209,6 @@ AnswerList::AnswerList(QWidget* parent) : QListWidget(parent)
 
 void AnswerList::showState(const ListBox& control)
 {
-    showing_ = true;
     QStringList rows;
     for (Integer row = 0; row < control.ListCount(); ++row)
         rows << QString::fromStdU16String(control.List(row));
@@ -55,6 +217,7 @@ void AnswerList::showState(const ListBox& control)
         shown << item(row)->text();
     const int current = currentRow();
     if (shown != rows) {
+        ++rowsVersion_;
         clear();
         addItems(rows);
     }
@@ -69,14 +232,30 @@ void AnswerList::showState(const ListBox& control)
     // pupil is.
     if (hasFocus())
         keepCurrentRow(current);
-    showing_ = false;
 }
 
 void AnswerList::keepCurrentRow(int wanted)
 {
-    if (count() > 0 && !currentIndex().isValid())
+    if (count() == 0 || currentIndex().isValid())
+        return;
+    {
+        // Not read out now, as the view would: the news of what changed the rows comes first.
+        const QSignalBlocker quiet(selectionModel());
         selectionModel()->setCurrentIndex(
             model()->index(std::clamp(wanted, 0, count() - 1), 0), QItemSelectionModel::NoUpdate);
+    }
+    viewport()->update();
+    QMetaObject::invokeMethod(this, &AnswerList::readOutCurrentRow, Qt::QueuedConnection);
+}
+
+void AnswerList::makeCurrent(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    const QModelIndex index = model()->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    scrollTo(index);
+    setFocus(Qt::OtherFocusReason);
 }
 
 void AnswerList::keepCurrentRowInSight()
@@ -103,7 +282,11 @@ void AnswerList::focusInEvent(QFocusEvent* event)
 
 void AnswerList::readOutCurrentRow()
 {
-    if (!hasFocus() || !currentIndex().isValid() || !QAccessible::isActive())
+    if (!hasFocus())
+        return;
+    if (count() == 0)
+        emit emptyListEntered();
+    if (!currentIndex().isValid() || !QAccessible::isActive())
         return;
     QAccessibleEvent event(this, QAccessible::Focus);
     event.setChild(currentIndex().row());
@@ -125,20 +308,13 @@ QItemSelectionModel::SelectionFlags AnswerList::selectionCommand(
     return QItemSelectionModel::NoUpdate;
 }
 
-void AnswerList::selectionChangedElsewhere()
-{
-    // Mouse and keys never select (selectionCommand), and showState selects only what the
-    // model holds: a row selected by anything else, such as a screen reader's select or
-    // toggle action, is a click on that row.
-    if (showing_)
-        return;
-    const QModelIndexList selected = selectionModel()->selectedRows();
-    if (!selected.isEmpty())
-        emit rowChosen(selected.first().row());
-}
-
 void AnswerList::keyPressEvent(QKeyEvent* event)
 {
+    static const QList<int> listKeys { Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Up,
+        Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
+        Qt::Key_PageDown };
+    if (count() == 0 && !event->isAutoRepeat() && listKeys.contains(event->key()))
+        emit emptyListEntered();
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:

@@ -216,6 +216,7 @@ void prepareAllButFonts(QApplication& app)
     QApplication::setPalette(look::formPalette());
     access::installInterfaces();
     KindButton::installAccessibleInterface();
+    AnswerList::installAccessibleInterface();
     app.setApplicationName(TARVELLO_NAME);
     // Ties the window to its desktop entry: the Wayland app id. (On X11 the entry names the
     // window's class, the application's name.)

@@ -90,7 +90,7 @@ QWidget* TarvelloWindow::makeControl(const layout::ControlPlace& row)
     case layout::Shown::AnswerList:
         answerList_ = placed<AnswerList>(row);
         answerList_->setAccessibleName(access::answerList);
-        answerList_->setAccessibleDescription(access::answerListHelp);
+        access::setHelp(answerList_, access::answerListHelp);
         bind(form_.List1(0), [this] { answerList_->showState(form_.List1(0)); });
         connect(answerList_, &AnswerList::rowChosen, this, [this](int row) {
             const QString name = answerList_->item(row)->text();
@@ -99,10 +99,12 @@ QWidget* TarvelloWindow::makeControl(const layout::ControlPlace& row)
             if (form_.List1(0).ListCount() < rows)
                 announcement_->announce(access::takenBack(name));
         });
+        connect(answerList_, &AnswerList::emptyListEntered, announcement_,
+            [this] { announcement_->announce(access::noAnswers); });
         return answerList_;
     case layout::Shown::ClearButton:
         clearButton_ = placed<ClearButton>(row);
-        clearButton_->setAccessibleDescription(access::clearButtonHelp);
+        access::setHelp(clearButton_, access::clearButtonHelp);
         bind(form_.Command1(0), [this] { clearButton_->setText(qs(form_.Command1(0).Caption())); });
         connect(clearButton_, &QAbstractButton::clicked, this, [this] {
             route([this] { form_.Command1(0).userClick(); });
@@ -118,14 +120,12 @@ QWidget* TarvelloWindow::makeControl(const layout::ControlPlace& row)
         infoBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         infoBox_->setFocusPolicy(Qt::StrongFocus);
         infoBox_->setAccessibleName(access::infoBox);
-        infoBox_->setAccessibleDescription(access::infoBoxHelp);
+        access::setHelp(infoBox_, access::infoBoxHelp);
+        access::nameScrollAreaParts(infoBox_);
         bind(form_.Text1(0), [this] {
             const QString text = displayText(form_.Text1(0).Text());
-            if (infoBox_->toPlainText() == text)
-                return;
-            infoBox_->setPlainText(text);
-            // A new description or verdict is news wherever the focus is.
-            announcement_->announce(text);
+            if (infoBox_->toPlainText() != text)
+                infoBox_->setPlainText(text);
         });
         return infoBox_;
     }
@@ -148,7 +148,7 @@ void TarvelloWindow::makeKindButtons()
         auto* button = new KindButton(kindFrame_);
         button->setGeometry(layout::pixels(layout::kindButtonPlace(static_cast<int>(row))));
         button->setAutoExclusive(false);
-        button->setAccessibleDescription(access::kindButtonHelp);
+        access::setHelp(button, access::kindButtonHelp);
         look::fillBackground(button, look::kind);
         OptionButton& control = form_.Option1(kind);
         bind(control, [button, &control, name = qs(form_.List1(1).List(kind))] {
@@ -157,8 +157,10 @@ void TarvelloWindow::makeKindButtons()
         connect(button, &QAbstractButton::clicked, this, [this, kind] {
             const bool used = form_.Option1(kind).Caption().empty();
             route([this, kind] { form_.Option1(kind).userClick(); });
-            if (used)
-                announcement_->announce(access::usedNotPicked(qs(form_.List1(1).List(kind))));
+            // The news of a pick is what the info box shows after it, the verdict in place of
+            // the seventh description; also where that is the text it showed before.
+            announcement_->announce(used ? access::usedNotPicked(qs(form_.List1(1).List(kind)))
+                                         : infoBox_->toPlainText());
         });
         connect(button, &KindButton::focusStep, this,
             [this, button](int step) { moveKindFocus(button, step); });

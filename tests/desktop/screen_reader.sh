@@ -4,7 +4,8 @@
 # debug log. Orca must speak each kind's name as it takes the focus ("Използван: ..." for a
 # used one, and that nothing was picked when it is pressed), the description after each
 # pick, the verdict, the current row of the answer list as the focus comes into it and
-# moves, the kind taken back, and the answers cleared.
+# moves, the kind taken back (before the row that becomes current), and the answers cleared.
+# A used kind is never heard as selected when pressed, nor a free one when the focus comes.
 # Run inside desktop.sh --x11 ... --session-bus --accessibility. SPOKEN_TEXTS prints the
 # texts as the program has them.
 #   screen_reader.sh TARVELLO SPOKEN_TEXTS
@@ -64,6 +65,7 @@ hear() {
     done
     if [[ -n $line ]]; then
         echo "heard: $text"
+        spoken | head -n "$line" >"$work/between" # what was spoken up to it
         speech | head -n $(($(wc -l <"$said") + line)) >"$said.next"
         mv "$said.next" "$said"
     else
@@ -100,10 +102,14 @@ pick 3 Down Down
 pick 4 Down
 xdotool key Down # over джамайка, used
 hear "$(text used.1)"
-# Space on a used kind moves the check mark there, and Orca says "selected"; but nothing is
-# picked, and the program says so.
+# Space on a used kind moves the dot there; but nothing is picked, and the program says so,
+# with no "selected" before it.
 xdotool key space
 hear "$(text not-picked.1)"
+if grep -aq "SPEECH OUTPUT: 'selected'" "$work/between"; then
+    echo "Orca said \"selected\" for a used kind" >&2
+    failed=1
+fi
 xdotool key Down
 hear "$(text name.5)"
 xdotool key space
@@ -122,9 +128,18 @@ xdotool key Down
 hear "$(text name.1)"
 xdotool key Return
 hear "$(text taken-back.1)"
+hear "$(text name.2)" # the row that moved up into its place
+# брич, picked last, keeps the dot when taken back; free again, it is not heard as selected.
+xdotool key End
+hear "$(text name.6)"
+xdotool key Return
+hear "$(text taken-back.6)"
+xdotool key shift+Tab
+hear "$(text name.6)"
+hear "not selected radio button"
 
 # "Чисти" empties the list and the info box, and says so.
-xdotool key Tab
+xdotool key Tab Tab
 hear "$(text clear)"
 xdotool key space
 hear "$(text cleared)"

@@ -1,7 +1,7 @@
 // Prints the texts that the program shows and speaks, one "KEY<TAB>TEXT" a line, so that the
 // desktop tests take each text from the program itself. By kind index K: name.K,
 // description.K, used.K (a used kind's button), not-picked.K (Space on a used kind) and
-// taken-back.K; then correct, wrong, info, list, clear and cleared.
+// taken-back.K; then correct, wrong, info, list, clear, cleared and empty (the empty list).
 
 #include "accessibility.h"
 #include "support.h"
@@ -36,5 +36,6 @@ int main()
     print("list", access::answerList);
     print("clear", qs(contents::clearButton));
     print("cleared", access::cleared);
+    print("empty", access::noAnswers);
     return 0;
 }

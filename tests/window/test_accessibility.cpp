@@ -146,7 +146,7 @@ void TestAccessibility::newInfoIsAnnounced()
     QAccessible::installUpdateHandler(recordEvent);
     ShownWindow shown; // the assignment at start is no news
     auto& [form, window] = shown;
-    pick(form, { 5 });
+    QTest::mouseClick(window.kindButton(5), Qt::LeftButton);
     window.answerList()->setFocus();
     QTest::keyClick(window.answerList(), Qt::Key_Return); // takes back капри
     QTest::mouseClick(window.kindButton(1), Qt::LeftButton);
