@@ -23,8 +23,8 @@ windows_path() { echo "Z:${1//\//\\}"; }
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 threads=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
 export WINEPREFIX=${WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-# No prompt to install Wine's .NET or browser.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompt to install Wine's .NET or browser; the caller's own overrides kept.
+export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$threads")"
 (
     flock 9

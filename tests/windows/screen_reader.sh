@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# What a Windows screen reader is handed, under Wine: the Windows program runs with a stand-in
+# UIAutomationCore.dll that logs every UI Automation event and works the program's elements
+# on command (Wine's own cannot read a Qt program). A pupil plays a whole game by keyboard;
+# each piece of news must be raised as a notification, in order, with the program's text.
+# Then one row is invoked, which takes it back, and one selected, which makes it current:
+# neither may crash the program.
+# Run inside desktop.sh --x11 ....
+#   screen_reader.sh TARVELLO.exe SPOKEN_TEXTS.exe UIAUTOMATIONCORE.dll UIA_PROBE.exe
+set -euo pipefail
+program=$1 texts_program=$2 shim=$3 probe=$4
+here=$(dirname "$0")
+source "$here/../desktop/program_window.sh"
+command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
+texts=$("$here/wine.sh" "$texts_program" | tr -d '\r')
+text() { sed -n "s/^$1\t//p" <<<"$texts"; }
+
+# A Wine prefix of its own, whose UIAutomationCore.dll is the stand-in.
+WINEPREFIX=$(dirname "$(realpath "$program")")/wine-uia
+export WINEPREFIX
+"$here/wine.sh" --init "$program" >/dev/null
+cp "$shim" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
+work=$(mktemp -d)
+log=$work/log commands=$work/commands
+touch "$log" "$commands"
+finish() {
+    kill "$pid" 2>/dev/null || true
+    [[ -z ${TARVELLO_UIA_LOG:-} ]] || cp "$log" "$TARVELLO_UIA_LOG"
+    rm -rf "$work"
+}
+trap finish EXIT
+windows_path() { echo "Z:${1//\//\\}"; }
+UIA_SHIM_LOG=$(windows_path "$log") UIA_SHIM_COMMANDS=$(windows_path "$commands") \
+    WINEDLLOVERRIDES=uiautomationcore=n "$here/wine.sh" "$program" &
+pid=$!
+window=$(program_window 60) || { echo "the window did not show" >&2; exit 1; }
+# A client's first request makes Qt hand its elements over.
+"$here/wine.sh" "$probe" msaa >/dev/null 2>&1
+xdotool windowfocus --sync "$window"
+
+# Waits up to 15 s for a line of the log that holds `text`.
+wait_for_log() {
+    for _ in $(seq 150); do
+        grep -aqF -- "$1" "$log" && return 0
+        sleep 0.1
+    done
+    echo "the log never said \"$1\"" >&2
+    return 1
+}
+notifications() { sed -n 's/.* EVENT Notification .* "\(.*\)" activity=.*/\1/p' "$log"; }
+expected=()
+# Keys to the window, then the news they must give.
+play() {
+    local news=$1
+    shift
+    xdotool key "$@"
+    expected+=("$news")
+    for _ in $(seq 150); do
+        [[ $(notifications | wc -l) -ge ${#expected[@]} ]] && return 0
+        sleep 0.1
+    done
+}
+# One of the stand-in's commands, VERB NAME, run on the program's own thread.
+act() {
+    echo "$1 $2" >>"$commands"
+    wait_for_log "$1 \"$2\": returned"
+}
+wait_for_log "root provider handed over"
+
+# The kinds stand as бермуди, брич, гаучо, голф, джамайка, капри, шорти; Tab enters them at
+# the top. The right order, with a press on a used kind on the way.
+play "$(text description.0)" Tab Up space
+play "$(text description.1)" Up Up space
+play "$(text description.2)" Up Up Up Up space
+play "$(text description.3)" Down Down space
+play "$(text description.4)" Down space
+play "$(text not-picked.1)" Down space
+play "$(text description.5)" Down space
+play "$(text correct)" Up Up Up Up space
+play "$(text taken-back.1)" Tab Down Return
+play "$(text cleared)" Tab space
+play "$(text empty)" shift+Tab
+play "$(text description.2)" shift+Tab space
+play "$(text description.6)" Down space
+expected+=("$(text taken-back.2)")
+act invoke "$(text name.2)"
+act select "$(text name.6)"
+# The tree as it stands, the answer list before the clear button.
+echo dump >>"$commands"
+wait_for_log "ms   Button \"$(text clear)\""
+
+failed=0
+heard=$(notifications)
+if [[ $heard == "$(printf '%s\n' "${expected[@]}")" ]]; then
+    echo "notifications, in order:"
+    sed 's/^/  /' <<<"$heard"
+else
+    echo "notifications raised:" >&2
+    sed 's/^/  /' <<<"$heard" >&2
+    echo "expected:" >&2
+    printf '  %s\n' "${expected[@]}" >&2
+    failed=1
+fi
+if grep -aq "ACCESS VIOLATION" "$log"; then
+    echo "the program raised an access violation:" >&2
+    grep -a "ACCESS VIOLATION" "$log" | cut -c1-200 >&2
+    failed=1
+fi
+rows=$(sed -n '/command: dump/,$ s/^ *[0-9]* ms *ListItem "\([^"]*\)".*/\1/p' "$log")
+if [[ $rows == "$(text name.6)" ]]; then
+    echo "invoked: $(text name.2) taken back; selected: $(text name.6) current, still listed"
+else
+    echo "rows after invoke and select: $(echo $rows), expected $(text name.6)" >&2
+    failed=1
+fi
+kill -0 "$pid" 2>/dev/null || { echo "the program ended" >&2; failed=1; }
+exit $failed
