@@ -67,6 +67,7 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
 {
     setGeometry(0, 0, 0, 0);
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(access::news);
     hide();
 }
 

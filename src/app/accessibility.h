@@ -18,6 +18,7 @@ inline const QString kindButtonHelp = "Посочете следващия по 
 
 inline const QString cleared = "Отговорите са изчистени";
 inline const QString noAnswers = "Списъкът е празен";
+inline const QString news = "Новини"; // the notification's name before the first news
 
 // The parts of the info box that assistive technology lists inside it.
 inline const QString infoText = "Текст на информацията";

@@ -4,7 +4,7 @@
 # pupil picks all seven kinds with the keyboard, goes into the answer list and holds Return
 # for 0.3, 1 and 2 s: each hold takes back one row. Quick presses, as an on-screen keyboard
 # sends them through XTest with no delay, each count: two Down move two kinds on, two Return
-# take back two rows. The rows are read as assistive technology reads them.
+# take back two rows; a screen reader's select takes back none. The rows are read as assistive technology reads them.
 # Run inside desktop.sh --x11 ... --session-bus --accessibility. SPOKEN_TEXTS names the
 # answer list as the program does.
 #   held_keys.sh TARVELLO SPOKEN_TEXTS
@@ -66,6 +66,12 @@ if [[ $now == "$left" ]]; then
     echo "two quick Return: two rows taken back"
 else
     echo "two quick Return: rows left are $(echo $now), expected $(echo $left)" >&2
+    failed=1
+fi
+# A screen reader's select makes a row current at most: it takes nothing back.
+selected=$("$here/answer_rows.py" "$list" --select 0)
+if [[ $selected != "$left" ]]; then
+    echo "selecting a row left $(echo $selected), expected $(echo $left)" >&2
     failed=1
 fi
 exit $failed

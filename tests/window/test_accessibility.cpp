@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <optional>
+
 using namespace tarvello;
 using namespace tarvello::test;
 
@@ -26,9 +28,11 @@ bool isBulgarian(const QString& text)
     return text.contains(cyrillic) && !text.contains(QRegularExpression("[A-Za-z]{2}"));
 }
 
-void collect(QAccessibleInterface* node, QAccessible::Role role, QList<QAccessibleInterface*>& out)
+// The elements of `role` below `node`; with no role, those that have no name.
+void collect(QAccessibleInterface* node, std::optional<QAccessible::Role> role,
+    QList<QAccessibleInterface*>& out)
 {
-    if (node->role() == role)
+    if (role ? node->role() == *role : node->text(QAccessible::Name).isEmpty())
         out << node;
     for (int i = 0; i < node->childCount(); ++i)
         collect(node->child(i), role, out);
@@ -71,6 +75,7 @@ private slots:
     void kindButtonsReadTheirState();
     void answerRowsAndVerdictAreExposed();
     void everyControlHasABulgarianName();
+    void everyElementIsNamed();
     void newInfoIsAnnounced();
     void qtTextsAreBulgarian();
 };
@@ -136,6 +141,15 @@ void TestAccessibility::everyControlHasABulgarianName()
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
         QVERIFY2(isBulgarian(node->text(QAccessible::Name)), widget->metaObject()->className());
     }
+}
+
+void TestAccessibility::everyElementIsNamed()
+{
+    ShownWindow shown;
+    pick(shown.form, { 2, 6 }); // rows in the list
+    QList<QAccessibleInterface*> nameless;
+    collect(QAccessible::queryAccessibleInterface(&shown.window), {}, nameless);
+    QCOMPARE(nameless.size(), 0);
 }
 
 void TestAccessibility::newInfoIsAnnounced()

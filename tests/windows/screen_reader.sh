@@ -113,5 +113,9 @@ else
     echo "rows after invoke and select: $(echo $rows), expected $(text name.6)" >&2
     failed=1
 fi
+if sed -n '/command: dump/,$p' "$log" | grep -aE '^ *[0-9]+ ms +[A-Za-z]+ ""'; then
+    echo "elements without a name" >&2
+    failed=1
+fi
 kill -0 "$pid" 2>/dev/null || { echo "the program ended" >&2; failed=1; }
 exit $failed
