@@ -43,15 +43,6 @@ script --quiet --flush --command "orca --replace --debug-file=/dev/stdout -d spe
     </dev/null >/dev/null 2>&1 &
 pids+=($!)
 
-# Waits up to 15 s for a line in Orca's log that holds `text`.
-wait_for_log() {
-    for _ in $(seq 150); do
-        grep -aqF -- "$1" "$log" && return 0
-        sleep 0.1
-    done
-    echo "Orca's log never said \"$1\"" >&2
-    return 1
-}
 # All that Orca has spoken, and what it has spoken since the last text heard.
 speech() { grep -a 'SPEECH OUTPUT:' "$log" || true; }
 spoken() { speech | tail -n +$(($(wc -l <"$said") + 1)); }
@@ -80,7 +71,7 @@ failed=0
 
 # Once Orca has started, the window takes the keyboard as a window manager would hand it
 # over; Orca reads the window, then the info box, which has the focus.
-wait_for_log "ORCA: Starting registry"
+wait_for_line "$log" "ORCA: Starting registry"
 xdotool windowfocus --sync "$window"
 hear "$(text info)"
 

@@ -172,7 +172,6 @@ private slots:
     void answerListKeepsACurrentRow();
     void answerListAfterTheWheel_data();
     void answerListAfterTheWheel();
-    void focusShowsOnUsedKind();
     void focusMarkIsPlain_data();
     void focusMarkIsPlain();
     void heldKeyCountsOnce_data();
@@ -543,39 +542,15 @@ void TestWindow::answerListAfterTheWheel()
     verifyMirror(f);
 }
 
-void TestWindow::focusShowsOnUsedKind()
-{
-    // The focus on a kind button shows as plainly blank as with its caption: a mark as large,
-    // at 3:1 or more against the orange bar.
-    Fixture f;
-    auto focusMark = [&f](KindButton* button) {
-        button->setFocus(Qt::TabFocusReason);
-        const QImage focused = button->grab().toImage();
-        f.window.infoBox()->setFocus(Qt::TabFocusReason);
-        const QImage unfocused = button->grab().toImage();
-        QRect bounds;
-        for (const QPoint& point : differences(focused, unfocused)) {
-            if (contrast(focused.pixel(point), look::kind.rgb()) >= 3)
-                bounds |= QRect(point, QSize(1, 1));
-        }
-        return bounds;
-    };
-    const QRect captioned = focusMark(f.window.kindButton(3));
-    f.window.kindButton(3)->setFocus(Qt::TabFocusReason);
-    f.key(Qt::Key_Space);
-    QVERIFY(f.window.kindButton(3)->text().isEmpty());
-    const QRect blank = focusMark(f.window.kindButton(3));
-    QVERIFY(captioned.width() >= 40 && captioned.height() >= 10);
-    QCOMPARE(blank, captioned);
-}
-
 void TestWindow::focusMarkIsPlain_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QColor>("background");
-    QTest::newRow("kind") << "kind3" << look::kind;
-    QTest::newRow("answer_list") << "list" << QColor(Qt::white);
-    QTest::newRow("clear_button") << "clear" << look::clear;
+    QTest::addColumn<QColor>("face");
+    QTest::addColumn<bool>("used"); // a kind: the same mark blank as with its caption
+    QTest::newRow("kind") << "kind3" << look::kind << false;
+    QTest::newRow("used_kind") << "kind3" << look::kind << true;
+    QTest::newRow("answer_list") << "list" << QColor(Qt::white) << false;
+    QTest::newRow("clear_button") << "clear" << look::clear << false;
 }
 
 void TestWindow::focusMarkIsPlain()
@@ -583,22 +558,32 @@ void TestWindow::focusMarkIsPlain()
     // What the focus adds to a control stands out at 3:1 or more against the control's face,
     // and frames its text.
     QFETCH(QString, control);
-    QFETCH(QColor, background);
+    QFETCH(QColor, face);
+    QFETCH(bool, used);
 
     Fixture f;
     f.clickKinds({ 2 }); // a row in the list
     QWidget* widget = f.widget(control);
-    f.window.infoBox()->setFocus(Qt::TabFocusReason);
-    const QImage unfocused = widget->grab().toImage();
-    widget->setFocus(Qt::TabFocusReason);
-    const QImage focused = widget->grab().toImage();
-    QRect mark;
-    for (const QPoint& point : differences(focused, unfocused)) {
-        if (contrast(focused.pixel(point), background.rgb()) >= 3)
-            mark |= QRect(point, QSize(1, 1));
-    }
+    auto focusMark = [&] {
+        f.window.infoBox()->setFocus(Qt::TabFocusReason);
+        const QImage unfocused = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        const QImage focused = widget->grab().toImage();
+        QRect mark;
+        for (const QPoint& point : differences(focused, unfocused)) {
+            if (contrast(focused.pixel(point), face.rgb()) >= 3)
+                mark |= QRect(point, QSize(1, 1));
+        }
+        return mark;
+    };
+    const QRect mark = focusMark();
     QVERIFY2(mark.width() >= 40 && mark.height() >= 10,
         qPrintable(QString("mark %1x%2").arg(mark.width()).arg(mark.height())));
+    if (used) {
+        f.key(Qt::Key_Space);
+        QVERIFY(f.window.kindButton(3)->text().isEmpty());
+        QCOMPARE(focusMark(), mark);
+    }
 }
 
 void TestWindow::heldKeyCountsOnce_data()
@@ -654,23 +639,19 @@ void TestWindow::accessibleRowActions()
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.window.answerList());
     QAccessibleInterface* row = list->child(1);
     QVERIFY(row && row->actionInterface());
-    QCOMPARE(row->role(), QAccessible::ListItem);
     QCOMPARE(row->text(QAccessible::Name), names[6]);
     row->actionInterface()->doAction(action);
     row->actionInterface()->doAction(action); // the row is gone, or stays current
     QCOMPARE(f.listClicks.size(), takesBack ? 1 : 0);
     QCOMPARE(
-        shownRows(f.window.answerList()), takesBack ? namesOf({ 2, 3 }) : namesOf({ 2, 6, 3 }));
+        shownRows(f.window.answerList()), namesOf(takesBack ? QList { 2, 3 } : QList { 2, 6, 3 }));
     if (!takesBack) {
-        QCOMPARE(QApplication::focusWidget(), f.window.answerList());
         QCOMPARE(f.window.answerList()->currentRow(), 1);
         QVERIFY(row->state().focused && !list->state().focused); // one focus, on the row
     }
-    QCOMPARE(list->childCount(), f.window.answerList()->count());
-    QVERIFY(list->child(1)->isValid());
     f.window.clearButton()->setFocus(Qt::TabFocusReason); // no row keeps the focus
     for (int i = 0; i < list->childCount(); ++i)
-        QVERIFY(!list->child(i)->state().focused);
+        QVERIFY(list->child(i)->isValid() && !list->child(i)->state().focused);
     verifyMirror(f);
 }
 

@@ -23,12 +23,8 @@ cp "$shim" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
 work=$(mktemp -d)
 log=$work/log commands=$work/commands
 touch "$log" "$commands"
-finish() {
-    kill "$pid" 2>/dev/null || true
-    [[ -z ${TARVELLO_UIA_LOG:-} ]] || cp "$log" "$TARVELLO_UIA_LOG"
-    rm -rf "$work"
-}
-trap finish EXIT
+pid=
+trap 'kill "$pid" 2>/dev/null; cp "$log" "${TARVELLO_UIA_LOG:-/dev/null}"; rm -rf "$work"' EXIT
 windows_path() { echo "Z:${1//\//\\}"; }
 UIA_SHIM_LOG=$(windows_path "$log") UIA_SHIM_COMMANDS=$(windows_path "$commands") \
     WINEDLLOVERRIDES=uiautomationcore=n "$here/wine.sh" "$program" &
@@ -38,23 +34,12 @@ window=$(program_window 60) || { echo "the window did not show" >&2; exit 1; }
 "$here/wine.sh" "$probe" msaa >/dev/null 2>&1
 xdotool windowfocus --sync "$window"
 
-# Waits up to 15 s for a line of the log that holds `text`.
-wait_for_log() {
-    for _ in $(seq 150); do
-        grep -aqF -- "$1" "$log" && return 0
-        sleep 0.1
-    done
-    echo "the log never said \"$1\"" >&2
-    return 1
-}
 notifications() { sed -n 's/.* EVENT Notification .* "\(.*\)" activity=.*/\1/p' "$log"; }
 expected=()
 # Keys to the window, then the news they must give.
 play() {
-    local news=$1
-    shift
-    xdotool key "$@"
-    expected+=("$news")
+    expected+=("$1")
+    xdotool key "${@:2}"
     for _ in $(seq 150); do
         [[ $(notifications | wc -l) -ge ${#expected[@]} ]] && return 0
         sleep 0.1
@@ -63,9 +48,9 @@ play() {
 # One of the stand-in's commands, VERB NAME, run on the program's own thread.
 act() {
     echo "$1 $2" >>"$commands"
-    wait_for_log "$1 \"$2\": returned"
+    wait_for_line "$log" "$1 \"$2\": returned"
 }
-wait_for_log "root provider handed over"
+wait_for_line "$log" "root provider handed over"
 
 # The kinds stand as бермуди, брич, гаучо, голф, джамайка, капри, шорти; Tab enters them at
 # the top. The right order, with a press on a used kind on the way.
@@ -87,35 +72,18 @@ act invoke "$(text name.2)"
 act select "$(text name.6)"
 # The tree as it stands, the answer list before the clear button.
 echo dump >>"$commands"
-wait_for_log "ms   Button \"$(text clear)\""
+wait_for_line "$log" "ms   Button \"$(text clear)\""
 
 failed=0
+fail() { echo "FAIL $*" >&2; failed=1; }
 heard=$(notifications)
-if [[ $heard == "$(printf '%s\n' "${expected[@]}")" ]]; then
-    echo "notifications, in order:"
-    sed 's/^/  /' <<<"$heard"
-else
-    echo "notifications raised:" >&2
-    sed 's/^/  /' <<<"$heard" >&2
-    echo "expected:" >&2
-    printf '  %s\n' "${expected[@]}" >&2
-    failed=1
-fi
-if grep -aq "ACCESS VIOLATION" "$log"; then
-    echo "the program raised an access violation:" >&2
-    grep -a "ACCESS VIOLATION" "$log" | cut -c1-200 >&2
-    failed=1
-fi
-rows=$(sed -n '/command: dump/,$ s/^ *[0-9]* ms *ListItem "\([^"]*\)".*/\1/p' "$log")
-if [[ $rows == "$(text name.6)" ]]; then
-    echo "invoked: $(text name.2) taken back; selected: $(text name.6) current, still listed"
-else
-    echo "rows after invoke and select: $(echo $rows), expected $(text name.6)" >&2
-    failed=1
-fi
-if sed -n '/command: dump/,$p' "$log" | grep -aE '^ *[0-9]+ ms +[A-Za-z]+ ""'; then
-    echo "elements without a name" >&2
-    failed=1
-fi
-kill -0 "$pid" 2>/dev/null || { echo "the program ended" >&2; failed=1; }
+echo "notifications, in order:" && sed 's/^/  /' <<<"$heard"
+[[ $heard == "$(printf '%s\n' "${expected[@]}")" ]] ||
+    fail "expected: $(printf '%s | ' "${expected[@]}")"
+! grep -aq "ACCESS VIOLATION" "$log" || fail "the program raised an access violation"
+tree=$(sed -n '/command: dump/,$p' "$log")
+rows=$(sed -n 's/^ *[0-9]* ms *ListItem "\([^"]*\)".*/\1/p' <<<"$tree")
+[[ $rows == "$(text name.6)" ]] || fail "rows after invoke and select: $(echo $rows)"
+! grep -aE '^ *[0-9]+ ms +[A-Za-z]+ ""' <<<"$tree" || fail "elements without a name"
+kill -0 "$pid" 2>/dev/null || fail "the program ended"
 exit $failed
