@@ -45,6 +45,12 @@ namespace tarvello {
 
 namespace {
 
+[[noreturn]] void endForNoDisplay()
+{
+    std::fputs("tarvello: no display could be opened; start it in a desktop session\n", stderr);
+    std::_Exit(exitNoDisplay);
+}
+
 // Where no platform can start (no display, a wrong one, a missing plugin), Qt aborts the
 // program with advice to reinstall it. While the platform starts, its messages are held
 // back: if it starts, they go on to where they would have gone; if not, one line says why.
@@ -74,11 +80,8 @@ private:
 
     static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
     {
-        if (type == QtFatalMsg) {
-            std::fputs(
-                "tarvello: no display could be opened; start it in a desktop session\n", stderr);
-            std::_Exit(exitNoDisplay);
-        }
+        if (type == QtFatalMsg)
+            endForNoDisplay();
         held_.push_back(
             { type, context.file, context.function, context.category, context.line, text });
     }
@@ -296,6 +299,10 @@ int runProgram(int argc, char* argv[])
     auto platformStart = std::make_unique<PlatformStart>();
     auto application = std::make_unique<QApplication>(argc, argv);
     QApplication& app = *application;
+    // A platform that starts with no screen (linuxfb without a framebuffer) could show no
+    // window: Qt would abort as the window is made.
+    if (!QGuiApplication::primaryScreen())
+        endForNoDisplay();
     platformStart.reset();
     useOwnTitleBar();
     fonts.applicationStarted();

@@ -26,4 +26,5 @@ trap 'rm -rf "$runtime"' EXIT
 try "no Wayland compositor" -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=tarvello-none \
     QT_QPA_PLATFORM=wayland
 try "a platform that does not exist" QT_QPA_PLATFORM=tarvello-none
+try "a framebuffer that does not exist" QT_QPA_PLATFORM=linuxfb:fb=/dev/tarvello-none
 exit $status
