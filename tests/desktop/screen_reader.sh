@@ -36,10 +36,15 @@ touch "$log"
 pids+=($!)
 window=$(program_window) || { echo "the window did not show" >&2; exit 1; }
 
+# The user's own screen reader stays: Orca starts only where none of this user's runs.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+    echo "skipped: Orca runs already for this user, and this test never replaces it" >&2
+    exit 77
+fi
 # Speech off (no sound device here); what it would say goes to the debug log. Orca writes
 # that log in blocks unless it is a terminal, so it writes to one: script(1)'s, which copies
 # each line to the log as it comes.
-script --quiet --flush --command "orca --replace --debug-file=/dev/stdout -d speech" "$log" \
+script --quiet --flush --command "orca --debug-file=/dev/stdout -d speech" "$log" \
     </dev/null >/dev/null 2>&1 &
 pids+=($!)
 
