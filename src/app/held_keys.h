@@ -6,7 +6,8 @@
 
 namespace tarvello {
 
-// Keeps a held key to one press, and two quick presses to two.
+// Keeps a held key to one press, and two quick presses to two: an event filter for the
+// application.
 //
 // Where Qt's platform marks a repeated key itself (Wayland, Windows), a marked press is a
 // repeat. On X11 a held key repeats as a release and a press that carry one time, and Qt marks
@@ -26,9 +27,6 @@ public:
     // Below any key repeat delay that a desktop offers, above the time an input tool takes
     // between two presses.
     static constexpr quint64 repeatDelayMs = 50;
-
-    // Watches the key events of `widget`.
-    void watch(QObject* widget) { widget->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

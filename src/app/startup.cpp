@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "config.h"
 #include "form_look.h"
+#include "held_keys.h"
 #include "painted_controls.h"
 #include "tarvello_window.h"
 
@@ -217,6 +218,9 @@ void prepareAllButFonts(QApplication& app)
     // would be unreadable.
     QApplication::setStyle(new FormStyle);
     QApplication::setPalette(look::formPalette());
+    // One press of a key is one pick, one take-back, one clear, however long it is held: in
+    // the window and in a message box alike.
+    app.installEventFilter(new HeldKeys(&app));
     access::installInterfaces();
     KindButton::installAccessibleInterface();
     AnswerList::installAccessibleInterface();

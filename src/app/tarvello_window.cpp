@@ -3,7 +3,6 @@
 #include "accessibility.h"
 #include "config.h"
 #include "form_look.h"
-#include "held_keys.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>
@@ -56,12 +55,6 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
     }
     if (!focusRing_.empty())
         focusEntryOf(focusRing_.front())->setFocus();
-    // One press of a key is one pick, one take-back, one clear, however long it is held.
-    auto* heldKeys = new HeldKeys(this);
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        if (widget->focusPolicy() != Qt::NoFocus)
-            heldKeys->watch(widget);
-    }
 }
 
 template<typename Widget> Widget* TarvelloWindow::placed(const layout::ControlPlace& row)

@@ -176,6 +176,7 @@ private slots:
     void focusMarkIsPlain();
     void heldKeyCountsOnce_data();
     void heldKeyCountsOnce();
+    void heldKeyCountsOnceInAMessageBox();
     void accessibleRowActions_data();
     void accessibleRowActions();
     void windowPlace_data();
@@ -617,6 +618,16 @@ void TestWindow::heldKeyCountsOnce()
     holdKey(widget, key, 10, marked);
     QCOMPARE(f.kindClicks.size() + f.listClicks.size() + f.clearClicks.size(), 1);
     verifyMirror(f);
+}
+
+void TestWindow::heldKeyCountsOnceInAMessageBox()
+{
+    QMessageBox box(QMessageBox::Critical, "Tarvello", "", QMessageBox::Ok);
+    box.show();
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    QSignalSpy clicks(ok, &QAbstractButton::clicked);
+    holdKey(ok, Qt::Key_Space, 10, false);
+    QCOMPARE(clicks.size(), 1);
 }
 
 void TestWindow::accessibleRowActions_data()
