@@ -22,8 +22,8 @@ void Tarvello::TakeKind()
 void Tarvello::CheckOrder()
 {
     Integer counter = 0;
-    // Like every loop of the handlers, over the fixed bounds 0 to 6 (the seven kinds) with a
-    // checked 16-bit counter: completeness is read from the seven buttons, never from the
+    // Like every loop of the handlers, over every kind index, below contents::kindCount, with
+    // a checked 16-bit counter: completeness is read from the kind buttons, never from the
     // number of answer rows, and an increment past 32767 would raise the overflow error, not
     // wrap.
     for (Integer i = 0; i < contents::kindCount; increment(i)) {
