@@ -2,11 +2,10 @@
 # Reads the Windows resources back, from the resource script compiled with MinGW's windres
 # or from the built program itself, and checks the icon and every value of the version
 # information.
-#   check_windows_resources.sh RC_FILE|PROGRAM.exe WINDRES PUBLISHER
+#   check_windows_resources.sh RC_FILE|PROGRAM.exe WINDRES PUBLISHER NAME VERSION VERSION_TEXT
+# as the build defines them: the version as 1.0.0, its text as the program shows it, "1.00".
 set -euo pipefail
-input=$1
-windres=$2
-publisher=$3
+input=$1 windres=$2 publisher=$3 name=$4 version=$5 version_text=$6
 for tool in "$windres" wrestool; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
@@ -29,18 +28,20 @@ status=0
 expect() {
     grep -qF -- "$1" <<<"$block" || { echo "version information lacks: $1" >&2; status=1; }
 }
-expect ' FILEVERSION 1, 0, 0, 0'
-expect ' PRODUCTVERSION 1, 0, 0, 0'
+numbers="${version//./, }, 0"
+expect " FILEVERSION $numbers"
+expect " PRODUCTVERSION $numbers"
 expect ' FILETYPE 0x1'
 expect 'BLOCK "040904B0"'
-expect 'VALUE "FileVersion", "1.00"'
-expect 'VALUE "ProductVersion", "1.00"'
-expect 'VALUE "FileDescription", "Tarvello"'
-expect 'VALUE "ProductName", "Tarvello"'
-expect 'VALUE "InternalName", "Tarvello"'
-expect "VALUE \"CompanyName\", \"$publisher\""
-expect "VALUE \"LegalCopyright\", \"$publisher\""
-expect "VALUE \"LegalTrademarks\", \"$publisher\""
+for field in FileVersion ProductVersion; do
+    expect "VALUE \"$field\", \"$version_text\""
+done
+for field in FileDescription ProductName InternalName; do
+    expect "VALUE \"$field\", \"$name\""
+done
+for field in CompanyName LegalCopyright LegalTrademarks; do
+    expect "VALUE \"$field\", \"$publisher\""
+done
 expect 'VALUE "Translation", 0x409, 1200'
 grep -q 'RT_GROUP_ICON' "$work/readback.rc" || { echo "no icon group" >&2; status=1; }
 # The icon's one image: 32 x 32 pixels, 8 bits (256 colours) a pixel.
