@@ -10,6 +10,7 @@
 
 #include <QRect>
 
+#include <algorithm>
 #include <array>
 
 namespace tarvello::layout {
@@ -54,8 +55,18 @@ constexpr std::array<ControlPlace, 6> visibleControls { {
 } };
 
 // The kind buttons stand in the kind frame one under another in alphabetical order of their
-// names: the kind index of each screen row, top first.
-constexpr std::array<Integer, contents::kindCount> kindAtRow { 2, 6, 3, 4, 1, 5, 0 };
+// names, which for these names is the order of their letters' codes: the kind index of each
+// screen row, top first.
+inline const std::array<Integer, contents::kindCount> kindAtRow = [] {
+    std::array<Integer, contents::kindCount> kinds {};
+    for (Integer kind = 0; kind < contents::kindCount; ++kind)
+        kinds[static_cast<std::size_t>(kind)] = kind;
+    std::sort(kinds.begin(), kinds.end(), [](Integer a, Integer b) {
+        return contents::kindNames[static_cast<std::size_t>(a)] <
+            contents::kindNames[static_cast<std::size_t>(b)];
+    });
+    return kinds;
+}();
 
 // A kind button's place in the kind frame.
 constexpr TwipRect kindButtonPlace(int screenRow)
