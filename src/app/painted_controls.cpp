@@ -2,48 +2,11 @@
 
 #include "form_look.h"
 
-#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleFactory>
-#include <QStyleOption>
 #include <qdrawutil.h>
 
-#include <algorithm>
-
 namespace tarvello {
-
-FormStyle::FormStyle() : QProxyStyle(QStyleFactory::create("Fusion"))
-{
-}
-
-void FormStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-    QPainter* painter, const QWidget* widget) const
-{
-    if (control != CC_ScrollBar) {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
-        return;
-    }
-    // Each band painted into an image of its own, which bounds what the style paints (it
-    // sets clips of its own), then laid onto the bar.
-    constexpr int bandRows = 64; // in the device's pixels
-    const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1;
-    const int band = std::max(1, int(bandRows / scale));
-    const QRect area = option->rect;
-    for (int top = area.top(); top <= area.bottom(); top += band) {
-        const QRect part(area.left(), top, area.width(), std::min(band, area.bottom() + 1 - top));
-        QImage image(part.size() * scale, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::transparent);
-        QPainter bandPainter(&image);
-        bandPainter.setRenderHints(painter->renderHints());
-        bandPainter.setFont(painter->font());
-        bandPainter.translate(-part.topLeft());
-        QProxyStyle::drawComplexControl(control, option, &bandPainter, widget);
-        bandPainter.end();
-        painter->drawImage(part.topLeft(), image);
-    }
-}
 
 void KindFrame::paintEvent(QPaintEvent*)
 {

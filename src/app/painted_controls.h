@@ -3,23 +3,9 @@
 // Controls that the window paints itself, so that the form's look holds under any style.
 
 #include <QGroupBox>
-#include <QProxyStyle>
 #include <QPushButton>
 
 namespace tarvello {
-
-// The program's style: Fusion, its scroll bars painted in bands of a few rows. Qt's raster
-// engine fills a gradient 96 pixel rows high or more on helper threads, which then stay, idle,
-// for 30 s, some 40 KiB of memory each; Fusion paints each scroll bar's groove as one. In
-// bands, the same pixels come from the main thread alone.
-class FormStyle : public QProxyStyle {
-    Q_OBJECT
-
-public:
-    FormStyle();
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-        QPainter* painter, const QWidget* widget = nullptr) const override;
-};
 
 // The kind frame: an etched edge with the caption set into its top line.
 class KindFrame : public QGroupBox {

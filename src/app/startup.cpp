@@ -12,12 +12,10 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QIconEngine>
 #include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
@@ -147,62 +145,21 @@ private:
 #endif
 };
 
-// The window's icon, made from its stored pixels each time it is asked for: the window
-// system takes it once, as the window shows, and no copy stays in memory. The icons are their
-// pixels, square, the side in the name: nothing to decode.
-class StoredIconEngine : public QIconEngine {
-public:
-    QIconEngine* clone() const override { return new StoredIconEngine(*this); }
-    QList<QSize> availableSizes(QIcon::Mode = QIcon::Normal, QIcon::State = QIcon::Off) override
-    {
-        QList<QSize> sizes;
-        for (const Stored& icon : icons_)
-            sizes.append(QSize(icon.side, icon.side));
-        return sizes;
+// The window's icon, in the sizes that a window system takes for a window. The icons are
+// their pixels, square, the side in the name: nothing to decode.
+QIcon storedIcon()
+{
+    QIcon icon;
+    for (const QFileInfo& file : QDir(":/icons").entryInfoList()) {
+        const QByteArray pixels = QResource(file.filePath()).uncompressedData();
+        const int side = file.completeBaseName().section('-', -1).toInt();
+        if (side > 0 && pixels.size() == qsizetype(side) * side * 4)
+            icon.addPixmap(
+                QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), side,
+                    side, QImage::Format_RGBA8888)));
     }
-    // The smallest stored icon that fills `size`, made smaller to fit it; or the largest.
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
-    {
-        if (icons_.empty() || size.isEmpty())
-            return {};
-        const int wanted = std::min(size.width(), size.height());
-        auto best = std::find_if(icons_.begin(), icons_.end(),
-            [wanted](const Stored& icon) { return icon.side >= wanted; });
-        if (best == icons_.end())
-            --best;
-        const QImage image(reinterpret_cast<const uchar*>(best->pixels.constData()), best->side,
-            best->side, QImage::Format_RGBA8888);
-        if (best->side <= wanted)
-            return QPixmap::fromImage(image);
-        return QPixmap::fromImage(
-            image.scaled(wanted, wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-
-private:
-    struct Stored {
-        int side;
-        QByteArray pixels; // the resource's own bytes, not a copy
-    };
-    static std::vector<Stored> stored()
-    {
-        std::vector<Stored> icons;
-        for (const QFileInfo& file : QDir(":/icons").entryInfoList()) {
-            const QByteArray pixels = QResource(file.filePath()).uncompressedData();
-            const int side = file.completeBaseName().section('-', -1).toInt();
-            if (side > 0 && pixels.size() == qsizetype(side) * side * 4)
-                icons.push_back({ side, pixels });
-        }
-        std::sort(icons.begin(), icons.end(),
-            [](const Stored& a, const Stored& b) { return a.side < b.side; });
-        return icons;
-    }
-
-    std::vector<Stored> icons_ = stored(); // from the smallest to the largest
-};
+    return icon;
+}
 
 // The application's set-up that needs no font: language, style, palette, icon.
 void prepareAllButFonts(QApplication& app)
@@ -216,7 +173,7 @@ void prepareAllButFonts(QApplication& app)
     // Fusion, so that the form's colours show on every desktop, and a light palette of its
     // own: the form's colours are part of the exercise, and a dark theme's light text on them
     // would be unreadable.
-    QApplication::setStyle(new FormStyle);
+    QApplication::setStyle("Fusion");
     QApplication::setPalette(look::formPalette());
     // One press of a key is one pick, one take-back, one clear, however long it is held: in
     // the window and in a message box alike.
@@ -229,7 +186,7 @@ void prepareAllButFonts(QApplication& app)
     // window's class, the application's name.)
     QGuiApplication::setDesktopFileName(TARVELLO_APP_ID);
     app.setApplicationVersion(TARVELLO_VERSION);
-    QApplication::setWindowIcon(QIcon(new StoredIconEngine));
+    QApplication::setWindowIcon(storedIcon());
 }
 
 // On a Wayland desktop that leaves the title bar to the program, the program draws its own,
@@ -252,32 +209,6 @@ void useOwnTitleBar()
         }
     }
 }
-
-// Once the window's first frame is drawn, the heap memory that start-up used and freed goes
-// back to the system (glibc keeps it otherwise): some 20 KiB less for each running copy.
-class TrimAfterFirstFrame : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose) {
-            watched->removeEventFilter(this);
-            // Queued: the frame is drawn while the window handles this event.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-#ifdef __GLIBC__
-                    malloc_trim(0);
-#endif
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
 
 // Qt's own texts (the message box, the info box's menu) in the form's font too: one face for
 // the whole program, so that no other is loaded.
@@ -323,8 +254,6 @@ int runProgram(int argc, char* argv[])
     if (const QScreen* screen = window.screen())
         window.move(windowPlace(window.size(), screen->availableGeometry()));
     window.show();
-    if (QWindow* handle = window.windowHandle())
-        handle->installEventFilter(new TrimAfterFirstFrame(handle));
     const int status = app.exec();
     // Qt 6.4's Wayland platform can hang as it takes its connection down: one of its two
     // event threads may quit with a read still prepared for it, and the other then waits for

@@ -18,8 +18,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyleFactory>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -189,8 +187,6 @@ private slots:
     void captionsFit();
     void windowFrame();
     void windowIconIsItsPictures();
-    void scrollBarsPaintAsFusion_data();
-    void scrollBarsPaintAsFusion();
     void runtimeErrorIsReported();
     void runtimeErrorEndsTheProgram();
 };
@@ -828,51 +824,6 @@ void TestWindow::windowIconIsItsPictures()
     // Sizes between and beyond the stored ones, as a desktop at another scale asks for them.
     QCOMPARE(icon.pixmap(QSize(20, 20)).size(), QSize(20, 20));
     QCOMPARE(icon.pixmap(QSize(512, 512)).size(), QSize(64, 64));
-}
-
-void TestWindow::scrollBarsPaintAsFusion_data()
-{
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::addColumn<qreal>("scale");
-    QTest::addColumn<bool>("sliderDown");
-    QTest::newRow("vertical") << Qt::Vertical << 1.0 << false;
-    QTest::newRow("vertical_slider_down") << Qt::Vertical << 1.0 << true;
-    QTest::newRow("vertical_scale_2") << Qt::Vertical << 2.0 << false;
-    QTest::newRow("horizontal") << Qt::Horizontal << 1.0 << false;
-}
-
-void TestWindow::scrollBarsPaintAsFusion()
-{
-    // The program's style paints scroll bars in bands of rows (see FormStyle); the bands must
-    // meet, pixel for pixel as Fusion paints the whole bar, on a bar of many bands.
-    QFETCH(Qt::Orientation, orientation);
-    QFETCH(qreal, scale);
-    QFETCH(bool, sliderDown);
-    QScrollBar bar(orientation); // for the palette and state; the option holds the rest
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.rect = QRect(QPoint(), orientation == Qt::Vertical ? QSize(17, 301) : QSize(301, 17));
-    option.orientation = orientation;
-    option.subControls = QStyle::SC_All;
-    option.maximum = 100;
-    option.sliderPosition = option.sliderValue = 40;
-    option.pageStep = 10;
-    if (orientation == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    if (sliderDown) {
-        option.activeSubControls = QStyle::SC_ScrollBarSlider;
-        option.state |= QStyle::State_Sunken;
-    }
-    auto painted = [&](const QStyle& style) {
-        QImage image(option.rect.size() * scale, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::magenta);
-        QPainter painter(&image);
-        style.drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
-        return image;
-    };
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-    QCOMPARE(painted(*QApplication::style()), painted(*fusion));
 }
 
 void TestWindow::runtimeErrorIsReported()
