@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
 #include <QLibraryInfo>
@@ -20,25 +19,12 @@
 #include <QResource>
 #include <QScreen>
 #include <QTranslator>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
-#if TARVELLO_HAVE_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-
-#include <semaphore>
-#include <thread>
-#include <utility>
-#endif
 
 namespace tarvello {
 
@@ -89,62 +75,6 @@ private:
     static inline std::vector<Held> held_;
 };
 
-// Reading the machine's font configuration (some fifty files, then every installed face)
-// is the longest single step before the first frame, and needs nothing of Qt: it runs on a
-// second core while the application starts. Once the application has started, the same
-// thread fills Qt's font database from it, while the main thread sets up the rest.
-class FontConfigurationReader {
-public:
-#if TARVELLO_HAVE_FONTCONFIG
-    FontConfigurationReader()
-        : thread_([this] {
-              FcInit();
-              released_.acquire();
-              if (fillDatabase_)
-                  QFontDatabase::families();
-          })
-    {
-    }
-    // The application has started: its font database can be filled now.
-    void applicationStarted()
-    {
-        release(true);
-    }
-    // Returns when the reading (and the filling, if it was asked for) is done.
-    void wait()
-    {
-        release(false);
-        if (thread_.joinable())
-            thread_.join();
-    }
-    ~FontConfigurationReader()
-    {
-        wait();
-    }
-
-private:
-    void release(bool fillDatabase)
-    {
-        if (std::exchange(releaseDone_, true))
-            return;
-        fillDatabase_ = fillDatabase; // read by the thread only after the release
-        released_.release();
-    }
-
-    std::binary_semaphore released_ { 0 };
-    bool releaseDone_ = false;
-    bool fillDatabase_ = false;
-    std::thread thread_; // last: it starts once the members above are made
-#else
-    void applicationStarted()
-    {
-    }
-    void wait()
-    {
-    }
-#endif
-};
-
 // The window's icon, in the sizes that a window system takes for a window. The icons are
 // their pixels, square, the side in the name: nothing to decode.
 QIcon storedIcon()
@@ -189,27 +119,6 @@ void prepareAllButFonts(QApplication& app)
     QApplication::setWindowIcon(storedIcon());
 }
 
-// On a Wayland desktop that leaves the title bar to the program, the program draws its own,
-// with no maximise button: the window has one size, and Qt's own bar offers to maximise it.
-// The plugin that draws it is built against this release of Qt's Wayland library and is
-// given to no other. A title bar that the user chose stands.
-void useOwnTitleBar()
-{
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-        qEnvironmentVariableIsSet("QT_WAYLAND_DECORATION") ||
-        qstrcmp(qVersion(), QT_VERSION_STR) != 0)
-        return;
-    const QString program = QCoreApplication::applicationDirPath();
-    for (const QString& plugins :
-        { program + "/plugins", program + "/" TARVELLO_PLUGINS_FROM_PROGRAM }) {
-        if (QFileInfo::exists(plugins + "/wayland-decoration-client")) {
-            QCoreApplication::addLibraryPath(plugins);
-            qputenv("QT_WAYLAND_DECORATION", "tarvello");
-            return;
-        }
-    }
-}
-
 // Qt's own texts (the message box, the info box's menu) in the form's font too: one face for
 // the whole program, so that no other is loaded.
 void useFormFont()
@@ -221,14 +130,6 @@ void useFormFont()
 
 int runProgram(int argc, char* argv[])
 {
-#ifdef __GLIBC__
-    // One malloc arena for both threads. What the font thread allocates, the font
-    // configuration that stays to the program's end, then lies in the main heap, as in a
-    // program that reads it on its main thread: an arena of its own cost each running copy
-    // about 75 KiB more private memory, and start-up gains nothing by it.
-    mallopt(M_ARENA_MAX, 1);
-#endif
-    FontConfigurationReader fonts;
     // Nothing in the window takes typed text, so no input method is loaded for it.
     qputenv("QT_IM_MODULE", "none");
     auto platformStart = std::make_unique<PlatformStart>();
@@ -239,11 +140,7 @@ int runProgram(int argc, char* argv[])
     if (!QGuiApplication::primaryScreen())
         endForNoDisplay();
     platformStart.reset();
-    useOwnTitleBar();
-    fonts.applicationStarted();
-    prepareAllButFonts(app);
-    fonts.wait();
-    useFormFont();
+    prepareApplication(app);
 
     Tarvello form;
     TarvelloWindow window(form);

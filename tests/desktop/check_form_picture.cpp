@@ -1,14 +1,12 @@
 // Checks a picture of the real program's window, taken on a desktop: the form must look as
 // the program draws it at start (its colours, its captions), and every caption must stand out
 // from its background with a contrast of at least 4.5:1.
-//   check_form_picture PICTURE.png|:screen [--save FILE.png] [--dark-theme] [--own-title-bar]
+//   check_form_picture PICTURE.png|:screen [--save FILE.png] [--dark-theme]
 // ":screen" takes the picture of the whole screen of this program's own display, as soon as
 // the form shows there (within 20 s). The form is found in the picture by its background
 // colour; the reference is drawn by this program. It prints where the form and its top kind
 // button stand in the picture. --dark-theme: fail unless the desktop theme that this program
-// itself is given is a dark one, so that the check means something. --own-title-bar: the
-// program's own Wayland title bar stands above the form: its caption readable, and nothing
-// drawn between the caption and the close button at its right end (no maximise).
+// itself is given is a dark one, so that the check means something.
 
 #include "contrast.h"
 #include "form_look.h"
@@ -84,25 +82,6 @@ bool captionReadable(const QImage& picture, const QString& what, QRect area)
     return ok;
 }
 
-// The program's own title bar, 30 pixels high, above the form at `form`: its caption readable
-// at its left, and between the caption and the close button (its rightmost 28 pixels) one
-// colour alone. Qt's own title bar has its maximise and minimise buttons there.
-bool titleBarHasCloseOnly(const QImage& picture, QRect form, qreal scale)
-{
-    const auto pixels = [scale](int length) { return qRound(length * scale); };
-    const QRect bar(form.left(), form.top() - pixels(30), form.width(), pixels(30));
-    bool ok = captionReadable(picture, "title bar", bar.adjusted(0, 0, -pixels(150), 0));
-    const QRect rightEnd = bar.adjusted(pixels(320), pixels(2), -pixels(28), -pixels(2));
-    int drawn = 0;
-    for (int y = rightEnd.top(); y <= rightEnd.bottom(); ++y) {
-        for (int x = rightEnd.left(); x <= rightEnd.right(); ++x)
-            drawn += picture.pixel(x, y) != picture.pixel(rightEnd.topLeft());
-    }
-    std::printf("%s title bar     %d pixels drawn left of its close button\n",
-        drawn == 0 ? "ok  " : "FAIL", drawn);
-    return ok && drawn == 0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -110,9 +89,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr,
-            "usage: %s PICTURE.png|:screen [--save FILE.png] [--dark-theme] [--own-title-bar]\n",
-            argv[0]);
+        std::fprintf(
+            stderr, "usage: %s PICTURE.png|:screen [--save FILE.png] [--dark-theme]\n", argv[0]);
         return 2;
     }
     if (arguments.contains("--dark-theme")) {
@@ -202,7 +180,5 @@ int main(int argc, char* argv[])
         shown, "clear button", inPixels(placeOf(window.clearButton()).adjusted(3, 3, -3, -3)));
     ok &= captionReadable(
         shown, "info box", inPixels(placeOf(window.infoBox()->viewport()).adjusted(2, 2, -2, -2)));
-    if (arguments.contains("--own-title-bar"))
-        ok &= titleBarHasCloseOnly(picture, found, scale);
     return ok ? 0 : 1;
 }

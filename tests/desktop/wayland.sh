@@ -3,11 +3,10 @@
 #   wayland.sh TARVELLO CHECK_FORM_PICTURE APP_ID
 # runs both of these, each on a desktop of its own:
 #   wayland.sh picture TARVELLO CHECK_FORM_PICTURE APP_ID (inside desktop.sh --weston headless)
-#     its window shows at its fixed 465 x 357, in the form's colours, with its captions, under
-#     the program's own title bar, which offers no maximise, and its app id is its desktop
-#     entry's, APP_ID;
+#     its window shows at its fixed 465 x 357, in the form's colours, with its captions, and its
+#     app id is its desktop entry's, APP_ID;
 #   wayland.sh close TARVELLO CHECK_FORM_PICTURE          (inside desktop.sh --x11 --weston x11)
-#     a click where Qt's own title bar has its maximise button leaves the window as it was, a
+#     a click on the maximise button of Qt's own title bar leaves the window as it was, a
 #     kind can be picked after it, and a click on the close button ends it with exit status
 #     0; the clicks are `wayland.sh clicks CHECK_FORM_PICTURE`, run by close_window.sh;
 #   wayland.sh kiosk TARVELLO                              (inside desktop.sh --weston kiosk)
@@ -25,10 +24,6 @@ fi
 command -v weston-screenshooter >/dev/null || { echo "missing tool: weston-screenshooter" >&2; exit 1; }
 pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
 
-# The title bar is checked where no pointer stands over it, on the desktop without input.
-title_bar_check=()
-[[ $what == picture ]] && title_bar_check=(--own-title-bar)
-
 # Takes pictures of weston's screen until the form shows in one as it should; prints where
 # its top-left corner stands, its width, and where its top kind button stands.
 find_form() {
@@ -39,7 +34,7 @@ find_form() {
         (cd "$shots" && weston-screenshooter >/dev/null 2>&1) || true
         shot=$(ls "$shots"/*.png 2>/dev/null | head -1 || true)
         if [[ -n $shot ]] && report=$(QT_QPA_PLATFORM=offscreen "$checker" "$shot" \
-            "${title_bar_check[@]}" --save "$pictures/wayland-$what.png"); then
+            --save "$pictures/wayland-$what.png"); then
             found="$(echo "$report" |
                 sed -n 's/^form found at \([0-9]*\),\([0-9]*\), \([0-9]*\)x.*/\1 \2 \3/p') $(
                 echo "$report" | sed -n 's/^top kind button at \([0-9]*\),\([0-9]*\)$/\1 \2/p')"
@@ -91,9 +86,9 @@ close)
     exec "$here/../e2e/close_window.sh" "$2" "$0" clicks "$3"
     ;;
 clicks)
-    # The title bar stands above the form; its close button is its rightmost, 14 pixels in
-    # from the form's right edge and 15 above its top. Qt's own title bar has its maximise
-    # button 23 pixels further left.
+    # Qt's title bar stands above the form; its close button is its rightmost, 14 pixels in
+    # from the form's right edge and 15 above its top, and its maximise button 23 pixels
+    # further left.
     # weston places its pointer where X's pointer crosses into its window; started under a
     # pointer that is already inside, it may keep its own at 0,0 and send the click to its
     # desktop's background instead. So the pointer comes in from outside, as a mouse would.
