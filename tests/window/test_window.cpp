@@ -394,9 +394,7 @@ void TestWindow::accessibleActionPicksOnce()
 
     QAccessibleInterface* other = QAccessible::queryAccessibleInterface(f.window.kindButton(5));
     other->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(f.kindClicks, (QList<int> { 4, 5 }));
-    QTest::qWait(200);
-    QCOMPARE(f.kindClicks, (QList<int> { 4, 5 }));
+    QCOMPARE(f.kindClicks, (QList<int> { 4, 5 })); // at once, and once
     QCOMPARE(shownRows(f.window.answerList()), namesOf({ 4, 5 }));
 
     // Taken back while still the selected button: toggling it picks it again, once.
@@ -845,8 +843,9 @@ void TestWindow::runtimeErrorEndsTheProgram()
 {
     Fixture f;
     QString title, text;
+    // The second call runs in the message box's own event loop, the box shown.
     QTimer::singleShot(0, &f.window, [&f] { reportRuntimeError(&f.window, 6, "Overflow"); });
-    QTimer::singleShot(50, &f.window, [&title, &text] {
+    QTimer::singleShot(0, &f.window, [&title, &text] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             title = box->windowTitle();
             text = box->text();
