@@ -3,8 +3,8 @@
 // played-through exercise. Prints p50, p99 and the maximum for each kind of click.
 //   QT_QPA_PLATFORM=offscreen click_latency [CLICKS]
 
+#include "application.h"
 #include "shown_window.h"
-#include "startup.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

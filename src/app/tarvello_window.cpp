@@ -270,4 +270,11 @@ QString TarvelloWindow::displayText(const Text& text)
     return qs(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+QPoint windowPlace(QSize size, QRect available)
+{
+    QRect place(QPoint(), size);
+    place.moveCenter(available.center());
+    return { std::max(place.left(), available.left()), std::max(place.top(), available.top()) };
+}
+
 } // namespace tarvello

@@ -84,4 +84,8 @@ private:
     bool grown_ = false; // maximised by the window system, larger than the form
 };
 
+// Where a window of `size` goes on a screen whose free area is `available`: centred, but
+// never above or left of that area, so that its title bar stays in reach.
+QPoint windowPlace(QSize size, QRect available);
+
 } // namespace tarvello

@@ -8,9 +8,9 @@
 // button stand in the picture. --dark-theme: fail unless the desktop theme that this program
 // itself is given is a dark one, so that the check means something.
 
+#include "application.h"
 #include "contrast.h"
 #include "form_look.h"
-#include "startup.h"
 #include "tarvello_window.h"
 
 #include <QApplication>

@@ -2,7 +2,6 @@
 
 // Whether every widget of the window shows exactly what its control in the model holds.
 
-#include "startup.h"
 #include "support.h"
 #include "tarvello_window.h"
 

@@ -1,6 +1,6 @@
 #include "mirror.h"
+#include "runtime_error.h"
 #include "shown_window.h"
-#include "startup.h"
 #include "support.h"
 #include "window_test_main.h"
 

@@ -1,8 +1,8 @@
 #include "contrast.h"
 #include "form_look.h"
 #include "mirror.h"
+#include "runtime_error.h"
 #include "shown_window.h"
-#include "startup.h"
 #include "window_test_main.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup.h"
+#include "application.h"
 #include "test_main.h"
 
 #include <QApplication>

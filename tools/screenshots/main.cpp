@@ -2,8 +2,8 @@
 //   tarvello-screenshots DIRECTORY
 // Run with QT_QPA_PLATFORM=offscreen to need no display.
 
+#include "application.h"
 #include "shown_window.h"
-#include "startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
