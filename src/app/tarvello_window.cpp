@@ -153,7 +153,7 @@ void TarvelloWindow::makeKindButtons()
             // The news of a pick is what the info box shows after it, the verdict in place of
             // the seventh description; also where that is the text it showed before.
             announcement_->announce(used ? access::usedNotPicked(qs(form_.List1(1).List(kind)))
-                                         : infoBox_->toPlainText());
+                                         : displayText(form_.Text1(0).Text()));
         });
         connect(button, &KindButton::focusStep, this,
             [this, button](int step) { moveKindFocus(button, step); });
