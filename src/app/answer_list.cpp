@@ -130,8 +130,10 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
+        if (version_ != list()->rowsVersion())
+            return -1; // the rows made so far are for rows that have changed
         for (const auto& [row, id] : rows_) {
-            if (version_ == list()->rowsVersion() && QAccessible::accessibleInterface(id) == child)
+            if (QAccessible::accessibleInterface(id) == child)
                 return row;
         }
         return -1;
