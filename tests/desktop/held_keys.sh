@@ -11,10 +11,10 @@
 set -euo pipefail
 program=$1
 texts=$("$2")
-list=$(sed -n 's/^list\t//p' <<<"$texts")
-gaucho=$(sed -n 's/^name.3\t//p' <<<"$texts")
 here=$(dirname "$0")
 source "$here/program_window.sh"
+list=$(text list)
+gaucho=$(text name.3)
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
 
 "$program" &

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
-# The program's window on the X server, and a wait for a line of a log, for the desktop
-# tests that source this file.
+# The program's window on the X server, its texts, and a wait for a line of a log, for the
+# desktop tests that source this file.
 # TARVELLO_NAME is the program's name, which ends its window's title.
 # program_window [SECONDS]: prints the window's id as soon as it shows, or fails after SECONDS
 # (10).
@@ -18,3 +18,6 @@ wait_for_line() {
     echo "$1 never said \"$2\"" >&2
     return 1
 }
+
+# text KEY: the program's text KEY, from `texts`, what spoken_texts printed.
+text() { sed -n "s/^$1\t//p" <<<"$texts"; }

@@ -13,7 +13,6 @@ set -euo pipefail
 program=$1
 texts=$("$2")
 source "$(dirname "$0")/program_window.sh"
-text() { sed -n "s/^$1\t//p" <<<"$texts"; }
 for tool in orca xdotool script; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done

@@ -13,7 +13,6 @@ here=$(dirname "$0")
 source "$here/../desktop/program_window.sh"
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
 texts=$("$here/wine.sh" "$texts_program" | tr -d '\r')
-text() { sed -n "s/^$1\t//p" <<<"$texts"; }
 
 # A Wine prefix of its own, whose UIAutomationCore.dll is the stand-in.
 WINEPREFIX=$(dirname "$(realpath "$program")")/wine-uia
