@@ -1,34 +1,54 @@
-# The Windows packages: a portable zip and an installer, written into package/ of the build
-# by cmake/windows_packages.py, with what the program loads and nothing more.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# The Windows install: one folder with the program, the Qt and MinGW-w64 DLLs it loads, the
+# platform plugin, Qt's Bulgarian translations, a qt.conf that points Qt at them, and the
+# licences.
 find_program(MAKENSIS makensis REQUIRED)
 find_file(QT_BULGARIAN qtbase_bg.qm PATHS /usr/share/qt6/translations
     NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
-set(qt ${TARVELLO_WINDOWS_QT_PREFIX})
-set(files
-    $<TARGET_FILE:tarvello>=tarvello.exe
-    ${qt}/bin/Qt6Core.dll=Qt6Core.dll
-    ${qt}/bin/Qt6Gui.dll=Qt6Gui.dll
-    ${qt}/bin/Qt6Widgets.dll=Qt6Widgets.dll
-    ${qt}/plugins/platforms/qwindows.dll=platforms/qwindows.dll
-    ${QT_BULGARIAN}=translations/qtbase_bg.qm
-    /usr/share/common-licenses/LGPL-3=licences/Qt-LGPL-3.txt
-    /usr/share/common-licenses/GPL-3=licences/GPL-3.txt
-    ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt=licences/LiberationSerif-OFL.txt)
-# The MinGW-w64 runtime, where the compiler has it.
+# The MinGW-w64 runtime, where the compiler has it; tests/windows/wine.sh reads it here too.
+set(runtime)
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
         OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    list(APPEND files ${path}=${dll})
+    list(APPEND runtime ${path})
 endforeach()
+set(TARVELLO_WINDOWS_RUNTIME ${runtime} CACHE INTERNAL "The MinGW-w64 runtime DLLs")
 
+set(qt ${TARVELLO_WINDOWS_QT_PREFIX})
+# Beside the installed program only: not in the build, where Qt finds its own plugins.
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/install/qt.conf NEWLINE_STYLE CRLF
+    CONTENT "[Paths]\nPrefix = .\nPlugins = .\n")
+install(TARGETS tarvello RUNTIME DESTINATION .)
+install(FILES ${qt}/bin/Qt6Core.dll ${qt}/bin/Qt6Gui.dll ${qt}/bin/Qt6Widgets.dll ${runtime}
+    ${PROJECT_BINARY_DIR}/install/qt.conf DESTINATION .)
+install(FILES ${qt}/plugins/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${QT_BULGARIAN} DESTINATION translations)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licences RENAME Qt-LGPL-3.txt)
+install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licences RENAME GPL-3.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt DESTINATION licences
+    RENAME LiberationSerif-OFL.txt)
+# `--strip` strips only the program; the DLLs, the MinGW runtime's above all, carry symbols too.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+            if(file MATCHES [[\\.dll$]])
+                execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${file}
+                    COMMAND_ERROR_IS_FATAL ANY)
+            endif()
+        endforeach()
+    endif()")
+
+# The packages, made by `cmake --build BUILD --target windows_packages` into package/: a zip
+# and an installer of the install, by WindowsPackages.cmake. Not by CPack: its ZIP and NSIS
+# generators list the files in the order the file system gives, and its zip holds the
+# builder's user and group, so that two builds of one source differ.
+set(package_stage ${PROJECT_BINARY_DIR}/package-stage)
 set(package_base ${PROJECT_BINARY_DIR}/package/tarvello-${PROJECT_VERSION}-win64)
-add_custom_command(OUTPUT ${package_base}.zip ${package_base}.exe
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/windows_packages.py
-        --name tarvello --version ${PROJECT_VERSION} --publisher ${TARVELLO_PUBLISHER}
-        --strip ${CMAKE_STRIP} --makensis ${MAKENSIS} --out ${PROJECT_BINARY_DIR}/package
-        --icon ${TARVELLO_ICON_DIR}/tarvello.ico ${files}
-    DEPENDS tarvello ${CMAKE_CURRENT_LIST_DIR}/windows_packages.py
-    VERBATIM)
-add_custom_target(windows_packages ALL DEPENDS ${package_base}.zip ${package_base}.exe)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi @ONLY)
+find_program(ZIP zip REQUIRED)
+add_custom_target(windows_packages
+    COMMAND ${CMAKE_COMMAND} -D BUILD=${PROJECT_BINARY_DIR} -D STAGE=${package_stage}
+        -D FOLDER=${PROJECT_NAME} -D BASE=${package_base} -D MAKENSIS=${MAKENSIS} -D ZIP=${ZIP}
+        -D INSTALLER=${PROJECT_BINARY_DIR}/installer.nsi
+        -P ${CMAKE_CURRENT_LIST_DIR}/WindowsPackages.cmake
+    DEPENDS tarvello VERBATIM)

@@ -20,12 +20,17 @@ while [[ ! -f $build/CMakeCache.txt ]]; do
 done
 qt=$(sed -n 's/^TARVELLO_WINDOWS_QT_PREFIX:[A-Z]*=//p' "$build/CMakeCache.txt")
 windows_path() { echo "Z:${1//\//\\}"; }
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-threads=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+# The folders of the MinGW-w64 runtime DLLs, as the build found them.
+runtime=$(sed -n 's/^TARVELLO_WINDOWS_RUNTIME:INTERNAL=//p' "$build/CMakeCache.txt" |
+    tr ';' '\n' | xargs -r -n1 dirname | sort -u)
 export WINEPREFIX=${WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 # No prompt to install Wine's .NET or browser; the caller's own overrides kept.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
-export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$threads")"
+WINEPATH=$(windows_path "$qt/bin")
+for folder in $runtime; do
+    WINEPATH+=";$(windows_path "$folder")"
+done
+export WINEPATH
 (
     flock 9
     if [[ ! -f $WINEPREFIX/system.reg ]]; then
