@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What a Windows screen reader is handed, under Wine: the Windows program runs with a stand-in
 # UIAutomationCore.dll that logs every UI Automation event and works the program's elements
-# on command (Wine's own cannot read a Qt program). A pupil plays a whole game by keyboard;
-# each piece of news must be raised as a notification, in order, with the program's text.
+# on command (Wine's own cannot read a Qt program). A pupil plays a whole game by keyboard,
+# and holds a key once; each piece of news must be raised as a notification, in order, with
+# the program's text.
 # Then one row is invoked, which takes it back, and one selected, which makes it current:
 # neither may crash the program.
 # Run inside desktop.sh --x11 ....
@@ -66,6 +67,9 @@ play "$(text cleared)" Tab space
 play "$(text empty)" shift+Tab
 play "$(text description.2)" shift+Tab space
 play "$(text description.6)" Down space
+# Up held past the keyboard's repeat delay moves once: onto the used kind above.
+xdotool keydown Up sleep 1.5 keyup Up
+play "$(text not-picked.2)" space
 expected+=("$(text taken-back.2)")
 act invoke "$(text name.2)"
 act select "$(text name.6)"
