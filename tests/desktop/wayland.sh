@@ -6,15 +6,17 @@
 #     its window shows at its fixed 465 x 357, in the form's colours, with its captions, and its
 #     app id is its desktop entry's, APP_ID;
 #   wayland.sh close TARVELLO CHECK_FORM_PICTURE          (inside desktop.sh --x11 --weston x11)
-#     a click on the maximise button of Qt's own title bar leaves the window as it was, a
-#     kind can be picked after it, and a click on the close button ends it with exit status
-#     0; the clicks are `wayland.sh clicks CHECK_FORM_PICTURE`, run by close_window.sh;
+#     after a click on the maximise button of Qt's own title bar, the window asks to be
+#     unmaximised and is as it was; a kind can be picked after it, and a click on the close
+#     button ends it with exit status 0; the clicks are `wayland.sh clicks
+#     CHECK_FORM_PICTURE`, run by close_window.sh, which runs the program with `wayland.sh
+#     run TARVELLO`;
 #   wayland.sh kiosk TARVELLO                              (inside desktop.sh --weston kiosk)
 #     made full screen by the compositor, the window keeps its size and the program runs on.
 set -euo pipefail
 here=$(dirname "$0")
 what=$1
-if [[ $what != picture && $what != close && $what != clicks && $what != kiosk ]]; then
+if [[ ! $what =~ ^(picture|close|clicks|run|kiosk)$ ]]; then
     "$here/desktop.sh" --weston headless -- "$0" picture "$@" || exit 1
     "$here/desktop.sh" --weston kiosk -- "$0" kiosk "$1" || exit 1
     # The X screen is larger than weston's 800 x 600 window, so that the pointer can come
@@ -68,12 +70,11 @@ picture)
     exit $status
     ;;
 kiosk)
-    # Its first frame after the compositor's full-screen state, then a second more.
+    # Its first frame after the compositor's full-screen state.
     for _ in $(seq 100); do
         sed -n '/ack_configure/,$p' "$log" | grep -q 'wl_surface@[0-9]*\.attach' && break
         sleep 0.1
     done
-    sleep 1
     kill -0 "$pid" 2>/dev/null || { echo "the program ended under the kiosk shell" >&2; exit 1; }
     geometries=$(grep -o 'set_window_geometry([^)]*)' "$log" || true)
     first=$(head -1 <<<"$geometries") last=$(tail -1 <<<"$geometries")
@@ -82,8 +83,11 @@ kiosk)
     ;;
 close)
     command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-    export QT_QPA_PLATFORM=wayland
-    exec "$here/../e2e/close_window.sh" "$2" "$0" clicks "$3"
+    export QT_QPA_PLATFORM=wayland WAYLAND_LOG=$pictures/wayland-close.log
+    exec "$here/../e2e/close_window.sh" --with "$0 run" "$2" "$0" clicks "$3"
+    ;;
+run)
+    WAYLAND_DEBUG=client exec "$2" 2>"$WAYLAND_LOG"
     ;;
 clicks)
     # Qt's title bar stands above the form; its close button is its rightmost, 14 pixels in
@@ -96,13 +100,26 @@ clicks)
     click() {
         xdotool mousemove $((screen_width - 1)) $((screen_height - 1)) mousemove "$1" "$2" click 1
     }
+    source "$here/program_window.sh"
+    # What the program asked of the compositor, and how many frames it has shown.
+    asked() { grep -o "$1" "$WAYLAND_LOG" || true; }
+    frames() { asked 'wl_surface@[0-9]*\.attach' | wc -l; }
     read -r left top width _ < <(find_form "$2") || exit 1
+    size=$(asked 'set_window_geometry([^)]*)' | tail -1)
     click $((left + width - 37)) $((top - 15))
-    sleep 1
-    # Still there, at its size, as it was.
+    # Grown, it asks to be unmaximised, then for its own size again.
+    wait_for_line "$WAYLAND_LOG" unset_maximized || exit 1
+    for _ in $(seq 150); do
+        sed -n '/unset_maximized/,$p' "$WAYLAND_LOG" | grep -qF "$size" && break
+        sleep 0.1
+    done
     read -r left top width kind_x kind_y < <(find_form "$2") || exit 1
+    shown=$(frames)
     click "$kind_x" "$kind_y"
-    sleep 0.5
+    for _ in $(seq 150); do
+        (($(frames) > shown)) && break
+        sleep 0.1
+    done
     click $((left + width - 14)) $((top - 15))
     ;;
 esac

@@ -2,11 +2,11 @@
 # Starts the program, runs CLOSER, which waits for the program's window and asks it to close
 # as a user would, and expects the program to end with exit status 0 within a few seconds.
 #   close_window.sh [--with RUNNER] TARVELLO CLOSER [ARG...]
-# RUNNER runs the program, as Wine runs a Windows one.
+# RUNNER runs the program, as Wine runs a Windows one: a command, with its words.
 set -euo pipefail
 runner=()
 if [[ $1 == --with ]]; then
-    runner=("$2")
+    read -r -a runner <<<"$2"
     shift 2
 fi
 program=$1
