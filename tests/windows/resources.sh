@@ -1,26 +1,17 @@
 #!/usr/bin/env bash
-# Reads the Windows resources back, from the resource script compiled with MinGW's windres
-# or from the built program itself, and checks the icon and every value of the version
-# information.
-#   check_windows_resources.sh RC_FILE|PROGRAM.exe WINDRES PUBLISHER NAME VERSION VERSION_TEXT
+# Reads the Windows resources back from the built program, with MinGW's windres, and checks
+# the icon and every value of the version information.
+#   resources.sh PROGRAM.exe WINDRES PUBLISHER NAME VERSION VERSION_TEXT
 # as the build defines them: the version as 1.0.0, its text as the program shows it, "1.00".
 set -euo pipefail
-input=$1 windres=$2 publisher=$3 name=$4 version=$5 version_text=$6
+program=$1 windres=$2 publisher=$3 name=$4 version=$5 version_text=$6
 for tool in "$windres" wrestool; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-if [[ $input == *.exe ]]; then
-    "$windres" -i "$input" -O rc -o "$work/readback.rc"
-    wrestool -x --type=14 "$input" >"$work/icon-group"
-    icon_entry=$work/icon-group # its first entry where an .ico file has its own
-else
-    "$windres" --preprocessor=cpp --preprocessor-arg=-xc --preprocessor-arg=-DRC_INVOKED \
-        -i "$input" -O res -o "$work/tarvello.res"
-    "$windres" -i "$work/tarvello.res" -O rc -o "$work/readback.rc"
-    icon_entry=$(grep -o '"[^"]*\.ico"' "$input" | tr -d '"')
-fi
+"$windres" -i "$program" -O rc -o "$work/readback.rc"
+wrestool -x --type=14 "$program" >"$work/icon-group" # its first entry as an .ico file has it
 block=$(sed -n '/VERSIONINFO/,$p' "$work/readback.rc")
 echo "$block"
 
@@ -45,6 +36,6 @@ done
 expect 'VALUE "Translation", 0x409, 1200'
 grep -q 'RT_GROUP_ICON' "$work/readback.rc" || { echo "no icon group" >&2; status=1; }
 # The icon's one image: 32 x 32 pixels, 8 bits (256 colours) a pixel.
-entry=$(od -An -tu1 -j6 -N8 "$icon_entry" | xargs)
+entry=$(od -An -tu1 -j6 -N8 "$work/icon-group" | xargs)
 [[ $entry == "32 32 0 0 1 0 8 0" ]] || { echo "icon entry: $entry" >&2; status=1; }
 exit $status
