@@ -1,11 +1,10 @@
-# Makes the Windows packages of the install: BASE.zip, one folder FOLDER to unpack anywhere,
-# BASE.exe, the installer, and BASE.msi, the Windows Installer package. Files are listed in name order, and every time in the packages
-# is SOURCE_DATE_EPOCH's (1980, the zip's first day, where it is not set), so that one source
-# gives the same bytes.
-#   cmake -D BUILD=... -D STAGE=... -D FOLDER=... -D BASE=... -D MAKENSIS=... -D ZIP=...
-#         -D INSTALLER=installer.nsi -D MSI=tarvello.wxs -D ICON=... -D PUBLISHER=...
-#         -D WIXL=... -D WIXL_HEAT=...
-#         -D MSIBUILD=... -D FAKETIME=... -P WindowsPackages.cmake
+# Makes the Windows packages of the install in STAGE/FOLDER: BASE.zip, the folder to unpack
+# anywhere; BASE.exe, the installer; BASE.msi, the Windows Installer package. Files are listed
+# in name order, and every time in the packages is SOURCE_DATE_EPOCH's (1980, the zip's first
+# day, where it is not set), so that one source gives the same bytes.
+#   cmake -D BUILD=... -D STAGE=... -D FOLDER=... -D BASE=... -D INSTALLER=installer.nsi
+#         -D MSI=tarvello.wxs -D ICON=... -D PUBLISHER=... -D MAKENSIS=... -D ZIP=...
+#         -D WIXL=... -D WIXL_HEAT=... -D MSIBUILD=... -D FAKETIME=... -P WindowsPackages.cmake
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}/${FOLDER} --strip
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
@@ -53,9 +52,9 @@ file(WRITE ${STAGE}/zip-list "${listed}\n")
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${ZIP} -q -X -D -9 ${BASE}.zip -@
     INPUT_FILE ${STAGE}/zip-list WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
 
-# The MSI. wixl writes the clock's time and a random package code: it runs at the source's
-# time, and the package code is named from what the package holds.
-# It takes the paths of its files relative to the folder that it runs in.
+# The MSI. wixl takes the paths of its files relative to the folder it runs in. It writes the
+# clock's time and a random package code: it runs at the source's time, and the package code
+# is named from what the package holds.
 file(WRITE ${STAGE}/msi-list "${listed}\n")
 file(COPY ${ICON} DESTINATION ${STAGE})
 execute_process(COMMAND ${WIXL_HEAT} -p ${FOLDER}/ --component-group InstalledFiles
@@ -72,8 +71,8 @@ endforeach()
 file(WRITE ${STAGE}/files.wxs "${listing}")
 set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 string(TIMESTAMP source_time "%Y-%m-%d %H:%M:%S" UTC)
-execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -f ${source_time} ${WIXL} --arch x64 -D Stage=${FOLDER}
-        -D Win64=yes -o ${BASE}.msi ${MSI} files.wxs
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -f ${source_time}
+        ${WIXL} --arch x64 -D Stage=${FOLDER} -D Win64=yes -o ${BASE}.msi ${MSI} files.wxs
     WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
 set(contents "")
 list(TRANSFORM files PREPEND ${STAGE}/)
@@ -83,5 +82,6 @@ foreach(file IN LISTS files ITEMS ${MSI})
 endforeach()
 string(UUID package_code NAMESPACE 6ba7b810-9dad-11d1-80b4-00c04fd430c8 NAME "${contents}"
     TYPE SHA1 UPPER)
-execute_process(COMMAND ${MSIBUILD} ${BASE}.msi -s ${FOLDER} ${PUBLISHER} [[x64;1026]] {${package_code}}
+execute_process(COMMAND ${MSIBUILD} ${BASE}.msi
+        -s ${FOLDER} ${PUBLISHER} [[x64;1026]] {${package_code}}
     COMMAND_ERROR_IS_FATAL ANY)

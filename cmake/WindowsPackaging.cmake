@@ -39,12 +39,13 @@ install(CODE "
     endif()")
 
 # The packages, made by `cmake --build BUILD --target windows_packages` into package/: a zip,
-# an installer and an MSI of the install, by WindowsPackages.cmake. Not by CPack: its ZIP and NSIS
-# generators list the files in the order the file system gives, and its zip holds the
+# an installer and an MSI of the install, by WindowsPackages.cmake. Not by CPack: its ZIP and
+# NSIS generators list the files in the order the file system gives, and its zip holds the
 # builder's user and group, so that two builds of one source differ.
 set(package_stage ${PROJECT_BINARY_DIR}/package-stage)
 set(package_base ${PROJECT_BINARY_DIR}/package/tarvello-${PROJECT_VERSION}-win64)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi
+    @ONLY)
 # The MSI's codes, named from the app id: one UpgradeCode for every version, a ProductCode
 # for each.
 set(dns_namespace 6ba7b810-9dad-11d1-80b4-00c04fd430c8)
@@ -61,7 +62,8 @@ find_program(FAKETIME faketime REQUIRED)
 add_custom_target(windows_packages
     COMMAND ${CMAKE_COMMAND} -D BUILD=${PROJECT_BINARY_DIR} -D STAGE=${package_stage}
         -D FOLDER=${PROJECT_NAME} -D BASE=${package_base} -D MAKENSIS=${MAKENSIS} -D ZIP=${ZIP}
-        -D INSTALLER=${PROJECT_BINARY_DIR}/installer.nsi -D MSI=${PROJECT_BINARY_DIR}/tarvello.wxs
+        -D INSTALLER=${PROJECT_BINARY_DIR}/installer.nsi
+        -D MSI=${PROJECT_BINARY_DIR}/tarvello.wxs
         -D ICON=${TARVELLO_ICON_DIR}/tarvello.ico -D PUBLISHER=${TARVELLO_PUBLISHER}
         -D WIXL=${WIXL} -D WIXL_HEAT=${WIXL_HEAT} -D MSIBUILD=${MSIBUILD} -D FAKETIME=${FAKETIME}
         -P ${CMAKE_CURRENT_LIST_DIR}/WindowsPackages.cmake

@@ -44,7 +44,7 @@ program_files="$WINEPREFIX/drive_c/Program Files/$TARVELLO_NAME"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$TARVELLO_NAME.lnk"
 
 wine "$installer" /S "/D=$(winepath -w "$folder")" || fail "the installer: exit status $?"
-[[ -f $folder/tarvello.exe ]] && echo "installed: $(ls "$folder" | xargs)" || fail "no program in $folder"
+[[ -f $folder/tarvello.exe ]] || fail "no program in $folder"
 [[ -f $shortcut ]] || fail "no Start-menu entry"
 # Exported, as reg's console output loses the Cyrillic.
 wine reg export "$key" 'C:\entry.reg' /y >/dev/null 2>&1 || true

@@ -25,7 +25,8 @@ entry() {
     local key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1"
     wine reg query "$key" >/dev/null 2>&1 && wine reg query "$key" | tr -d '\r' || true
 }
-start_menu() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/*' -name "$TARVELLO_NAME.lnk"; }
+# Wine's Windows Installer puts the entry into the user's Start menu, not All Users'.
+start_menu() { find "$WINEPREFIX/drive_c" -path "*/Start Menu/Programs/$TARVELLO_NAME.lnk"; }
 # Installed as packed: every file, and nothing else.
 same_files() {
     diff <(cd "$1" && find . -type f -exec sha256sum {} + | sort -k2) \
