@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks its computed dependencies, its contents, and that
-# Debian's package checker, lintian, finds neither an error nor a warning in it.
+# Builds the Debian package and checks what it installs: every file, the icons at their sizes,
+# the desktop entry and the AppStream metainfo (validated with the desktop's own tools), the
+# computed dependencies, and that Debian's package checker, lintian, finds neither an error
+# nor a warning in it.
 #   check_package.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
 id=$2
-for tool in dpkg-shlibdeps lintian; do
+for tool in dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 out=$(mktemp -d)
@@ -14,25 +16,38 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
 deb=$(ls "$out"/*.deb)
 info=$(dpkg-deb -I "$deb")
 echo "$info" | sed -n '/Package:/,$p'
-depends=$(echo "$info" | sed -n 's/^ Depends: //p')
 status=0
+fail() { echo "$*" >&2; status=1; }
+depends=$(echo "$info" | sed -n 's/^ Depends: //p')
 for needed in qt6-qpa-plugins qt6-translations-l10n libqt6widgets6 libc6; do
-    [[ $depends == *"$needed"* ]] || { echo "Depends lacks $needed" >&2; status=1; }
+    [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed"
 done
-recommends=$(echo "$info" | sed -n 's/^ Recommends: //p')
-for wanted in qt6-wayland fonts-liberation2; do
-    [[ $recommends == *"$wanted"* ]] || { echo "Recommends lacks $wanted" >&2; status=1; }
+
+stage=$out/stage
+dpkg-deb -x "$deb" "$stage"
+expected=(usr/bin/tarvello usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
+    usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/doc/tarvello/copyright
+    usr/share/doc/tarvello/changelog.gz usr/share/man/man1/tarvello.1.gz)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
-contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/tarvello ./usr/share/applications/$id.desktop \
-    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/doc/tarvello/copyright \
-    ./usr/share/doc/tarvello/changelog.gz ./usr/share/man/man1/tarvello.1.gz; do
-    [[ $contents == *"$file"* ]] || { echo "package lacks $file" >&2; status=1; }
+for file in "${expected[@]}"; do
+    [[ -s $stage/$file ]] || fail "not installed: /$file"
 done
-if ! report=$(lintian --fail-on error,warning "$deb" 2>&1); then
-    echo "lintian found faults" >&2
-    status=1
-fi
+[[ -x $stage/usr/bin/tarvello ]] || fail "not executable: /usr/bin/tarvello"
+for size in 16 32 256; do
+    picture=$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    header=$(od -An -tx1 -j16 -N8 "$picture" | tr -d ' \n')
+    [[ $header == $(printf '%08x%08x' "$size" "$size") ]] || fail "icon ${size}: size $header"
+done
+entry=$stage/usr/share/applications/$id.desktop
+for line in "^Icon=$id\$" '^Categories=Education;$' '^Name\[bg\]=' '^Comment\[bg\]='; do
+    grep -q "$line" "$entry" || fail "the desktop entry has no line $line"
+done
+desktop-file-validate "$entry" || status=1
+appstreamcli validate --no-net --explain "$stage/usr/share/metainfo/$id.metainfo.xml" || status=1
+
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian found faults"
 echo "lintian:"
 echo "$report" | grep -v 'running with root privileges' || true
 exit $status
