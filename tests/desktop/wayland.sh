@@ -101,18 +101,11 @@ clicks)
         xdotool mousemove $((screen_width - 1)) $((screen_height - 1)) mousemove "$1" "$2" click 1
     }
     source "$here/program_window.sh"
-    # What the program asked of the compositor, and how many frames it has shown.
-    asked() { grep -o "$1" "$WAYLAND_LOG" || true; }
-    frames() { asked 'wl_surface@[0-9]*\.attach' | wc -l; }
+    frames() { grep -c 'wl_surface@[0-9]*\.attach' "$WAYLAND_LOG" || true; }
     read -r left top width _ < <(find_form "$2") || exit 1
-    size=$(asked 'set_window_geometry([^)]*)' | tail -1)
     click $((left + width - 37)) $((top - 15))
-    # Grown, it asks to be unmaximised, then for its own size again.
+    # Grown, it asks to be unmaximised; then it shows at its own size again.
     wait_for_line "$WAYLAND_LOG" unset_maximized || exit 1
-    for _ in $(seq 150); do
-        sed -n '/unset_maximized/,$p' "$WAYLAND_LOG" | grep -qF "$size" && break
-        sleep 0.1
-    done
     read -r left top width kind_x kind_y < <(find_form "$2") || exit 1
     shown=$(frames)
     click "$kind_x" "$kind_y"
