@@ -3,8 +3,9 @@
 # in name order, and every time in the packages is SOURCE_DATE_EPOCH's (1980, the zip's first
 # day, where it is not set), so that one source gives the same bytes.
 #   cmake -D BUILD=... -D STAGE=... -D FOLDER=... -D BASE=... -D INSTALLER=installer.nsi
-#         -D MSI=tarvello.wxs -D ICON=... -D PUBLISHER=... -D MAKENSIS=... -D ZIP=...
-#         -D WIXL=... -D WIXL_HEAT=... -D MSIBUILD=... -D FAKETIME=... -P WindowsPackages.cmake
+#         -D MSI=tarvello.wxs -D UPGRADE_CODE=... -D ICON=... -D PUBLISHER=... -D MAKENSIS=...
+#         -D ZIP=... -D WIXL=... -D WIXL_HEAT=... -D MSIBUILD=... -D FAKETIME=...
+#         -P WindowsPackages.cmake
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}/${FOLDER} --strip
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
@@ -46,20 +47,20 @@ get_filename_component(out ${BASE} DIRECTORY)
 file(MAKE_DIRECTORY ${out})
 file(REMOVE ${BASE}.zip ${BASE}.exe ${BASE}.msi)
 execute_process(COMMAND ${MAKENSIS} -V2 -NOCD ${INSTALLER} COMMAND_ERROR_IS_FATAL ANY)
-list(TRANSFORM files PREPEND ${FOLDER}/)
-list(JOIN files "\n" listed)
-file(WRITE ${STAGE}/zip-list "${listed}\n")
+# The packed files, one a line in name order, as the zip and wixl-heat take them.
+list(TRANSFORM files PREPEND ${FOLDER}/ OUTPUT_VARIABLE packed)
+list(JOIN packed "\n" listed)
+file(WRITE ${STAGE}/packed "${listed}\n")
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${ZIP} -q -X -D -9 ${BASE}.zip -@
-    INPUT_FILE ${STAGE}/zip-list WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
+    INPUT_FILE ${STAGE}/packed WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
 
 # The MSI. wixl takes the paths of its files relative to the folder it runs in. It writes the
 # clock's time and a random package code: it runs at the source's time, and the package code
-# is named from what the package holds.
-file(WRITE ${STAGE}/msi-list "${listed}\n")
+# is named, in the product's namespace, from what the package holds.
 file(COPY ${ICON} DESTINATION ${STAGE})
 execute_process(COMMAND ${WIXL_HEAT} -p ${FOLDER}/ --component-group InstalledFiles
         --var var.Stage --directory-ref INSTALLDIR --win64
-    INPUT_FILE ${STAGE}/msi-list OUTPUT_FILE ${STAGE}/files.wxs COMMAND_ERROR_IS_FATAL ANY)
+    INPUT_FILE ${STAGE}/packed OUTPUT_FILE ${STAGE}/files.wxs COMMAND_ERROR_IS_FATAL ANY)
 # Its folders' ids are random: numbered instead.
 file(READ ${STAGE}/files.wxs listing)
 string(REGEX MATCHALL "Id=\"dir[0-9A-F]+\"" folder_ids "${listing}")
@@ -74,14 +75,13 @@ string(TIMESTAMP source_time "%Y-%m-%d %H:%M:%S" UTC)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -f ${source_time}
         ${WIXL} --arch x64 -D Stage=${FOLDER} -D Win64=yes -o ${BASE}.msi ${MSI} files.wxs
     WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
+list(TRANSFORM packed PREPEND ${STAGE}/)
 set(contents "")
-list(TRANSFORM files PREPEND ${STAGE}/)
-foreach(file IN LISTS files ITEMS ${MSI})
+foreach(file IN LISTS packed ITEMS ${MSI})
     file(SHA256 ${file} sum)
     string(APPEND contents "${sum}\n")
 endforeach()
-string(UUID package_code NAMESPACE 6ba7b810-9dad-11d1-80b4-00c04fd430c8 NAME "${contents}"
-    TYPE SHA1 UPPER)
+string(UUID package_code NAMESPACE ${UPGRADE_CODE} NAME "${contents}" TYPE SHA1 UPPER)
 execute_process(COMMAND ${MSIBUILD} ${BASE}.msi
         -s ${FOLDER} ${PUBLISHER} [[x64;1026]] {${package_code}}
     COMMAND_ERROR_IS_FATAL ANY)

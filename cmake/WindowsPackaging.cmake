@@ -63,7 +63,7 @@ add_custom_target(windows_packages
     COMMAND ${CMAKE_COMMAND} -D BUILD=${PROJECT_BINARY_DIR} -D STAGE=${package_stage}
         -D FOLDER=${PROJECT_NAME} -D BASE=${package_base} -D MAKENSIS=${MAKENSIS} -D ZIP=${ZIP}
         -D INSTALLER=${PROJECT_BINARY_DIR}/installer.nsi
-        -D MSI=${PROJECT_BINARY_DIR}/tarvello.wxs
+        -D MSI=${PROJECT_BINARY_DIR}/tarvello.wxs -D UPGRADE_CODE=${msi_upgrade_code}
         -D ICON=${TARVELLO_ICON_DIR}/tarvello.ico -D PUBLISHER=${TARVELLO_PUBLISHER}
         -D WIXL=${WIXL} -D WIXL_HEAT=${WIXL_HEAT} -D MSIBUILD=${MSIBUILD} -D FAKETIME=${FAKETIME}
         -P ${CMAKE_CURRENT_LIST_DIR}/WindowsPackages.cmake
