@@ -12,10 +12,7 @@
 #   installer.sh while-running INSTALLER.exe FOLDER
 set -euo pipefail
 here=$(dirname "$0")
-export LC_ALL=C.UTF-8
-key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$TARVELLO_NAME"
-failed=0
-fail() { echo "FAIL $*" >&2; failed=1; }
+source "$here/installs.sh"
 files() { find "$1" -type f -printf '%P %s %T@\n' | sort; }
 
 if [[ $1 == while-running ]]; then
@@ -28,17 +25,13 @@ if [[ $1 == while-running ]]; then
     wine "$folder/uninstall.exe" /S "_?=$(winepath -w "$folder")" &&
         fail "the uninstaller reported success while the program ran"
     [[ $(files "$folder") == "$before" ]] || fail "files changed while the program ran"
-    wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall entry went while the program ran"
+    [[ -n $(entry "$TARVELLO_NAME") ]] || fail "the uninstall entry went while the program ran"
     xdotool windowfocus --sync "$window" key alt+F4
     exit $failed
 fi
 installer=$1
 command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-# A Wine prefix of its own, made anew: no install of an earlier run is left in it.
-export WINEPREFIX=$(dirname "$(realpath "$installer")")/../wine-installer
-rm -rf "$WINEPREFIX"
-"$here/wine.sh" --init "$installer" >/dev/null
-export WINEDEBUG=-all
+fresh_prefix "$(dirname "$(realpath "$installer")")/../wine-installer" "$installer"
 folder="$WINEPREFIX/drive_c/Училище/Тарвело"
 program_files="$WINEPREFIX/drive_c/Program Files/$TARVELLO_NAME"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$TARVELLO_NAME.lnk"
@@ -46,23 +39,17 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
 wine "$installer" /S "/D=$(winepath -w "$folder")" || fail "the installer: exit status $?"
 [[ -f $folder/tarvello.exe ]] || fail "no program in $folder"
 [[ -f $shortcut ]] || fail "no Start-menu entry"
-# Exported, as reg's console output loses the Cyrillic.
-wine reg export "$key" 'C:\entry.reg' /y >/dev/null 2>&1 || true
-entry=$(iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/entry.reg" 2>/dev/null) || true
-for value in "\"DisplayName\"=\"$TARVELLO_NAME\"" '"UninstallString"' '"DisplayIcon"' \
-    '"DisplayVersion"' '"InstallLocation"="C:\\Училище\\Тарвело"'; do
-    grep -qF "$value" <<<"$entry" || fail "the uninstall entry lacks $value"
-done
+expect_entry "$TARVELLO_NAME" '"UninstallString"' '"DisplayIcon"' '"DisplayVersion"' \
+    '"InstallLocation"="C:\\Училище\\Тарвело"'
 wine "$installer" /S || fail "the installer, again: exit status $?"
 [[ ! -e $program_files ]] || fail "installed again into $program_files, not $folder"
 
-# The installed program, with no other DLLs on its path than its own.
-env -u WINEPATH "$here/../e2e/close_window.sh" --with wine "$folder/tarvello.exe" \
-    "$0" while-running "$installer" "$folder" || fail "while the installed program ran"
+run_installed "$folder/tarvello.exe" "$0" while-running "$installer" "$folder" ||
+    fail "while the installed program ran"
 
 wine "$folder/uninstall.exe" /S
 wineserver -w # the uninstaller goes on in a copy of itself
 [[ ! -e $folder ]] || fail "left after uninstalling: $(find "$folder" | xargs)"
 [[ ! -e $shortcut ]] || fail "the Start-menu entry is left"
-! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall entry is left"
+[[ -z $(entry "$TARVELLO_NAME") ]] || fail "the uninstall entry is left"
 exit $failed
