@@ -4,7 +4,8 @@
 # pupil picks all seven kinds with the keyboard, goes into the answer list and holds Return
 # for 0.3, 1 and 2 s: each hold takes back one row. Quick presses, as an on-screen keyboard
 # sends them through XTest with no delay, each count: two Down move two kinds on, two Return
-# take back two rows; a screen reader's select takes back none. The rows are read as assistive technology reads them.
+# take back two rows; a screen reader's select takes back none. The rows are read as
+# assistive technology reads them.
 # Run inside desktop.sh --x11 ... --session-bus --accessibility. SPOKEN_TEXTS names the
 # answer list as the program does.
 #   held_keys.sh TARVELLO SPOKEN_TEXTS
@@ -41,7 +42,10 @@ done
 echo "picked: $(echo $picked)"
 [[ $(wc -l <<<"$picked") -eq 7 ]] || { echo "expected seven rows" >&2; exit 1; }
 failed=0
-[[ $(head -1 <<<"$picked") == "$gaucho" ]] || { echo "two quick Down missed $gaucho" >&2; failed=1; }
+if [[ $(head -1 <<<"$picked") != "$gaucho" ]]; then
+    echo "two quick Down missed $gaucho" >&2
+    failed=1
+fi
 
 # After WHAT, the rows must be the rows left less their first DROPPED; with --select, after a
 # screen reader's select of the first row. Half a second lets any further take-back show,
