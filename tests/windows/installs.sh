@@ -35,7 +35,3 @@ expect_entry() {
         grep -qF -- "$value" <<<"$listed" || fail "the uninstall entry lacks $value"
     done
 }
-
-# run_installed PROGRAM CLOSER [ARG...]: the installed program, with no other DLLs on its path
-# than its own, closed by CLOSER as close_window.sh does.
-run_installed() { env -u WINEPATH "$here/../e2e/close_window.sh" --with wine "$@"; }

@@ -30,8 +30,8 @@ same_files "$stage/$TARVELLO_NAME" "installed files differ from the package's"
 expect_entry "$old" '"DisplayVersion"="1.0.0"'
 wine reg query 'HKLM\Software\Classes\Installer\Products' /s | grep -q 'ProductIcon.*\.ico' ||
     fail "no icon for the list of installed programs"
-run_installed "$folder/tarvello.exe" "$here/program.sh" close ||
-    fail "the installed program did not start and close"
+env -u WINEPATH "$here/../e2e/close_window.sh" --with wine "$folder/tarvello.exe" \
+    "$here/program.sh" close || fail "the installed program did not start and close"
 
 # A newer version: the same package with version 1.0.1, its own ProductCode and a changed
 # licence file.
