@@ -55,7 +55,7 @@ void prepareApplication(QApplication& app)
     QApplication::setPalette(look::formPalette());
     // One press of a key is one pick, one take-back, one clear, however long it is held: in
     // the window and in a message box alike.
-    app.installEventFilter(new HeldKeys(&app));
+    app.installEventFilter(new HeldKeys(QGuiApplication::platformName(), &app));
     access::installInterfaces();
     KindButton::installAccessibleInterface();
     AnswerList::installAccessibleInterface();

@@ -1,7 +1,6 @@
 #include "held_keys.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace tarvello {
@@ -22,6 +21,18 @@ bool resendUnmarked(QObject* receiver, QKeyEvent* key)
 
 } // namespace
 
+HeldKeys::HeldKeys(QStringView platform, QObject* parent) : QObject(parent)
+{
+    setPlatform(platform);
+}
+
+void HeldKeys::setPlatform(QStringView platform)
+{
+    x11_ = platform == QLatin1String("xcb");
+    lastRelease_.reset();
+    holdStart_.reset();
+}
+
 bool HeldKeys::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
@@ -30,19 +41,19 @@ bool HeldKeys::eventFilter(QObject* watched, QEvent* event)
     // A time of 0 is no time: events made by a program rather than a keyboard carry it.
     if (key->timestamp() == 0)
         return false;
-    static const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (!x11_)
+        return event->type() == QEvent::KeyPress && key->isAutoRepeat();
     const bool heldLongEnough = holdStart_ && holdStart_->key == key->key() &&
         key->timestamp() >= holdStart_->time + repeatDelayMs;
     if (event->type() == QEvent::KeyRelease) {
         lastRelease_ = KeyTime { key->key(), key->timestamp() };
-        if (x11 && key->isAutoRepeat() && !heldLongEnough)
+        if (key->isAutoRepeat() && !heldLongEnough)
             return resendUnmarked(watched, key);
         return false;
     }
     const bool paired =
         lastRelease_ && lastRelease_->key == key->key() && lastRelease_->time == key->timestamp();
-    const bool repeat = x11 ? paired && heldLongEnough : paired || key->isAutoRepeat();
-    if (repeat)
+    if (paired && heldLongEnough)
         return true;
     holdStart_ = KeyTime { key->key(), key->timestamp() };
     if (key->isAutoRepeat())

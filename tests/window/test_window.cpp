@@ -1,5 +1,6 @@
 #include "contrast.h"
 #include "form_look.h"
+#include "held_keys.h"
 #include "mirror.h"
 #include "runtime_error.h"
 #include "shown_window.h"
@@ -101,27 +102,35 @@ public:
     }
 };
 
-// A held key as a keyboard sends it: a press, `repeats` pairs of repeated release and
-// press, then the release. Each pair carries one time. Qt marks the pairs as repeated on
-// Wayland, and on X11 mostly; `marked` false is X11 when it does not.
-void holdKey(QWidget* widget, int key, int repeats, bool marked)
+// Key events of `key` to `receiver`, as a keyboard sends them, written as words: "P1000" a
+// press at 1000 ms, "R1660r" a release at 1660 ms marked as repeated.
+void playKeys(QObject* receiver, int key, const QString& events)
 {
     const QString text = key == Qt::Key_Space ? " " : "\r";
-    quint64 time = 1000;
-    auto send = [&](QEvent::Type type, bool repeated) {
-        QKeyEvent event(type, key, Qt::NoModifier, text, repeated && marked);
-        event.setTimestamp(time);
-        QApplication::sendEvent(widget, &event);
-    };
-    send(QEvent::KeyPress, false);
-    for (int i = 0; i < repeats; ++i) {
-        time += i == 0 ? 660 : 40;
-        send(QEvent::KeyRelease, true);
-        send(QEvent::KeyPress, true);
+    for (const QString& word : events.split(' ')) {
+        const bool marked = word.endsWith('r');
+        QKeyEvent event(word.startsWith('P') ? QEvent::KeyPress : QEvent::KeyRelease, key,
+            Qt::NoModifier, text, marked);
+        event.setTimestamp(word.mid(1, word.size() - 1 - marked).toULongLong());
+        QCoreApplication::sendEvent(receiver, &event);
     }
-    time += 20;
-    send(QEvent::KeyRelease, false);
 }
+
+// A key held for 760 ms: a press, the keyboard's repeat delay, repeated pairs of release
+// and press that carry one time, the release. Qt marks the pairs as repeated on Wayland and
+// Windows, and on X11 mostly.
+const QString heldMarked = "P1000 R1660r P1660r R1700r P1700r R1740r P1740r R1760";
+const QString heldUnmarked = "P1000 R1660 P1660 R1700 P1700 R1740 P1740 R1760";
+
+// The application's own filter of held keys, working for `platform` while this lives.
+class KeysAsOn {
+public:
+    explicit KeysAsOn(QStringView platform) { filter()->setPlatform(platform); }
+    ~KeysAsOn() { filter()->setPlatform(QGuiApplication::platformName()); }
+
+private:
+    static HeldKeys* filter() { return qApp->findChild<HeldKeys*>(); }
+};
 
 // One notch of the mouse wheel down, over the middle of `widget`.
 void wheelDown(QWidget* widget)
@@ -172,6 +181,8 @@ private slots:
     void answerListAfterTheWheel();
     void focusMarkIsPlain_data();
     void focusMarkIsPlain();
+    void keyRepeats_data();
+    void keyRepeats();
     void heldKeyCountsOnce_data();
     void heldKeyCountsOnce();
     void heldKeyCountsOnceInAMessageBox();
@@ -581,35 +592,89 @@ void TestWindow::focusMarkIsPlain()
     }
 }
 
+void TestWindow::keyRepeats_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("presses");
+
+    const struct {
+        const char* name;
+        QString events;
+        int x11, elsewhere; // presses that count
+    } sequences[] = {
+        { "held_marked", heldMarked, 1, 1 },
+        // Unmarked pairs are X11's repeats; elsewhere only a keyboard's own presses.
+        { "held_unmarked", heldUnmarked, 1, 4 },
+        // Windows' clock steps by about 16 ms: two quick presses can carry one time.
+        { "two_quick_presses", "P1000 R1016 P1016 R1031", 2, 2 },
+        // As Qt's X11 platform marks them, and as no other platform would.
+        { "two_quick_presses_marked", "P1000 R1016r P1016r R1031", 2, 1 },
+        { "presses_with_no_time", "P0 R0 P0 R0", 2, 2 },
+    };
+    for (const auto& sequence : sequences) {
+        for (const QString platform : { "xcb", "wayland", "windows" }) {
+            QTest::addRow("%s_%s", sequence.name, qPrintable(platform))
+                << platform << sequence.events
+                << (platform == "xcb" ? sequence.x11 : sequence.elsewhere);
+        }
+    }
+}
+
+void TestWindow::keyRepeats()
+{
+    QFETCH(QString, platform);
+    QFETCH(QString, events);
+    QFETCH(int, presses);
+
+    struct Receiver : QObject {
+        int presses = 0, marked = 0;
+        bool event(QEvent* event) override
+        {
+            if (event->type() == QEvent::KeyPress) {
+                ++presses;
+                marked += static_cast<QKeyEvent*>(event)->isAutoRepeat();
+            }
+            return true;
+        }
+    } receiver;
+    KeysAsOn keys(platform);
+    playKeys(&receiver, Qt::Key_Space, events);
+    QCOMPARE(receiver.presses, presses);
+    QCOMPARE(receiver.marked, 0);
+}
+
 void TestWindow::heldKeyCountsOnce_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("marked");
+    QTest::addColumn<QString>("platform");
 
     const QList<QPair<QString, int>> presses { { "list", Qt::Key_Space },
         { "list", Qt::Key_Return }, { "clear", Qt::Key_Space }, { "clear", Qt::Key_Return },
         { "clear", Qt::Key_Enter }, { "kind6", Qt::Key_Space } };
-    for (bool marked : { true, false }) {
+    for (const QString platform : { "xcb", "windows" }) {
         for (const auto& [target, key] : presses)
             QTest::addRow("%s_%s_%s", qPrintable(target), qPrintable(QKeySequence(key).toString()),
-                marked ? "marked" : "unmarked")
-                << target << key << marked;
+                qPrintable(platform))
+                << target << key << platform;
     }
 }
 
+// A held key on each widget that takes keys, unmarked as X11 sends it at times, and marked.
 void TestWindow::heldKeyCountsOnce()
 {
     QFETCH(QString, target);
     QFETCH(int, key);
-    QFETCH(bool, marked);
+    QFETCH(QString, platform);
 
     Fixture f;
     f.clickKinds({ 0, 1, 2, 3, 4, 5 });
     QWidget* widget = f.widget(target);
     widget->setFocus(Qt::TabFocusReason);
     f.kindClicks.clear();
-    holdKey(widget, key, 10, marked);
+    KeysAsOn keys(platform);
+    playKeys(widget, key, platform == "xcb" ? heldUnmarked : heldMarked);
     QCOMPARE(f.kindClicks.size() + f.listClicks.size() + f.clearClicks.size(), 1);
     verifyMirror(f);
 }
@@ -620,7 +685,8 @@ void TestWindow::heldKeyCountsOnceInAMessageBox()
     box.show();
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     QSignalSpy clicks(ok, &QAbstractButton::clicked);
-    holdKey(ok, Qt::Key_Space, 10, false);
+    KeysAsOn keys(u"xcb");
+    playKeys(ok, Qt::Key_Space, heldUnmarked);
     QCOMPARE(clicks.size(), 1);
 }
 
