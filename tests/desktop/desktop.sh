@@ -27,11 +27,7 @@ done
 [[ ${1:-} == -- ]] && shift
 [[ $# -gt 0 ]] || { echo "desktop.sh: no command" >&2; exit 2; }
 
-need() {
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || { echo "desktop.sh: missing tool: $tool" >&2; exit 1; }
-    done
-}
+source "$(dirname "$0")/../support.sh"
 
 pids=()
 runtime=$(mktemp -d)

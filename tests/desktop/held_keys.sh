@@ -13,15 +13,12 @@ set -euo pipefail
 program=$1
 texts=$("$2")
 here=$(dirname "$0")
-source "$here/program_window.sh"
+source "$here/../support.sh"
 list=$(text list)
 gaucho=$(text name.3)
-command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
 
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(program_window) || { echo "the window did not show" >&2; exit 1; }
+start "$program"
+window=$(program_window)
 xdotool windowfocus --sync "$window"
 
 rows() { "$here/answer_rows.py" "$list"; }
@@ -41,11 +38,7 @@ for _ in $(seq 50); do
 done
 echo "picked: $(echo $picked)"
 [[ $(wc -l <<<"$picked") -eq 7 ]] || { echo "expected seven rows" >&2; exit 1; }
-failed=0
-if [[ $(head -1 <<<"$picked") != "$gaucho" ]]; then
-    echo "two quick Down missed $gaucho" >&2
-    failed=1
-fi
+[[ $(head -1 <<<"$picked") == "$gaucho" ]] || fail "two quick Down missed $gaucho"
 
 # After WHAT, the rows must be the rows left less their first DROPPED; with --select, after a
 # screen reader's select of the first row. Half a second lets any further take-back show,
@@ -60,8 +53,7 @@ expect() {
     if [[ $now == "$left" ]]; then
         echo "$what: $dropped rows taken back"
     else
-        echo "$what: rows left are $(echo $now), expected $(echo $left)" >&2
-        failed=1
+        fail "$what: rows left are $(echo $now), expected $(echo $left)"
     fi
 }
 for hold in 0.3 1 2; do

@@ -12,28 +12,20 @@
 set -euo pipefail
 program=$1
 texts=$("$2")
-source "$(dirname "$0")/program_window.sh"
-for tool in orca xdotool script; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
-done
+source "$(dirname "$0")/../support.sh"
+need orca script
 work=$(mktemp -d)
-pids=()
 finish() {
-    kill "${pids[@]}" 2>/dev/null || true
-    if [[ -n ${TARVELLO_ORCA_LOG:-} ]]; then
-        cp "$log" "$TARVELLO_ORCA_LOG"
-    fi
+    [[ -z ${TARVELLO_ORCA_LOG:-} ]] || cp "$log" "$TARVELLO_ORCA_LOG"
     rm -rf "$work"
 }
-trap finish EXIT
 export HOME=$work # Orca's settings, fresh
 log=$work/orca.log
 said=$work/said
 touch "$log"
 
-"$program" &
-pids+=($!)
-window=$(program_window) || { echo "the window did not show" >&2; exit 1; }
+start "$program"
+window=$(program_window)
 
 # The user's own screen reader stays: Orca starts only where none of this user's runs.
 if pgrep -u "$(id -u)" -x orca >/dev/null; then
@@ -43,9 +35,8 @@ fi
 # Speech off (no sound device here); what it would say goes to the debug log. Orca writes
 # that log in blocks unless it is a terminal, so it writes to one: script(1)'s, which copies
 # each line to the log as it comes.
-script --quiet --flush --command "orca --debug-file=/dev/stdout -d speech" "$log" \
-    </dev/null >/dev/null 2>&1 &
-pids+=($!)
+start script --quiet --flush --command "orca --debug-file=/dev/stdout -d speech" "$log" \
+    </dev/null >/dev/null 2>&1
 
 # All that Orca has spoken, and what it has spoken since the last text heard.
 speech() { grep -a 'SPEECH OUTPUT:' "$log" || true; }
@@ -64,13 +55,11 @@ hear() {
         speech | head -n $(($(wc -l <"$said") + line)) >"$said.next"
         mv "$said.next" "$said"
     else
-        echo "Orca did not speak \"$text\"; it spoke:" >&2
+        fail "Orca did not speak \"$text\"; it spoke:"
         spoken | sed 's/^[0-9:.]* - //' >&2
-        failed=1
         speech >"$said"
     fi
 }
-failed=0
 : >"$said"
 
 # Once Orca has started, the window takes the keyboard as a window manager would hand it
@@ -101,10 +90,8 @@ hear "$(text used.1)"
 # with no "selected" before it.
 xdotool key space
 hear "$(text not-picked.1)"
-if grep -aq "SPEECH OUTPUT: 'selected'" "$work/between"; then
-    echo "Orca said \"selected\" for a used kind" >&2
-    failed=1
-fi
+! grep -aq "SPEECH OUTPUT: 'selected'" "$work/between" ||
+    fail "Orca said \"selected\" for a used kind"
 xdotool key Down
 hear "$(text name.5)"
 xdotool key space

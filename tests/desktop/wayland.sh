@@ -8,22 +8,21 @@
 #   wayland.sh close TARVELLO CHECK_FORM_PICTURE          (inside desktop.sh --x11 --weston x11)
 #     after a click on the maximise button of Qt's own title bar, the window asks to be
 #     unmaximised and is as it was; a kind can be picked after it, and a click on the close
-#     button ends it with exit status 0; the clicks are `wayland.sh clicks
-#     CHECK_FORM_PICTURE`, run by close_window.sh, which runs the program with `wayland.sh
-#     run TARVELLO`;
+#     button ends it with exit status 0;
 #   wayland.sh kiosk TARVELLO                              (inside desktop.sh --weston kiosk)
 #     made full screen by the compositor, the window keeps its size and the program runs on.
 set -euo pipefail
 here=$(dirname "$0")
+source "$here/../support.sh"
 what=$1
-if [[ ! $what =~ ^(picture|close|clicks|run|kiosk)$ ]]; then
+if [[ ! $what =~ ^(picture|close|kiosk)$ ]]; then
     "$here/desktop.sh" --weston headless -- "$0" picture "$@" || exit 1
     "$here/desktop.sh" --weston kiosk -- "$0" kiosk "$1" || exit 1
     # The X screen is larger than weston's 800 x 600 window, so that the pointer can come
     # into that window from outside (see clicks).
     exec "$here/desktop.sh" --x11 1024x768 --weston x11 -- "$0" close "$1" "$2"
 fi
-command -v weston-screenshooter >/dev/null || { echo "missing tool: weston-screenshooter" >&2; exit 1; }
+need weston-screenshooter
 pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
 
 # Takes pictures of weston's screen until the form shows in one as it should; prints where
@@ -50,12 +49,11 @@ find_form() {
     echo "$found"
 }
 
-if [[ $what == picture || $what == kiosk ]]; then
-    log=$pictures/wayland-$what.log
-    WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$2" 2>"$log" &
-    pid=$!
-    trap 'kill "$pid" 2>/dev/null || true' EXIT
-fi
+log=$pictures/wayland-$what.log
+export QT_QPA_PLATFORM=wayland
+# The program, with its Wayland requests in the log.
+run() { WAYLAND_DEBUG=client exec "$1" 2>"$log"; }
+[[ $what == close ]] || start run "$2"
 
 case $what in
 picture)
@@ -82,37 +80,34 @@ kiosk)
     [[ -n $first && $last == "$first" ]] || { echo "the window did not keep its size" >&2; exit 1; }
     ;;
 close)
-    command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-    export QT_QPA_PLATFORM=wayland WAYLAND_LOG=$pictures/wayland-close.log
-    exec "$here/../e2e/close_window.sh" --with "$0 run" "$2" "$0" clicks "$3"
-    ;;
-run)
-    WAYLAND_DEBUG=client exec "$2" 2>"$WAYLAND_LOG"
-    ;;
-clicks)
+    checker=$3
     # Qt's title bar stands above the form; its close button is its rightmost, 14 pixels in
     # from the form's right edge and 15 above its top, and its maximise button 23 pixels
     # further left.
     # weston places its pointer where X's pointer crosses into its window; started under a
     # pointer that is already inside, it may keep its own at 0,0 and send the click to its
     # desktop's background instead. So the pointer comes in from outside, as a mouse would.
+    need xdotool
     read -r screen_width screen_height < <(xdotool getdisplaygeometry)
     click() {
         xdotool mousemove $((screen_width - 1)) $((screen_height - 1)) mousemove "$1" "$2" click 1
     }
-    source "$here/program_window.sh"
-    frames() { grep -c 'wl_surface@[0-9]*\.attach' "$WAYLAND_LOG" || true; }
-    read -r left top width _ < <(find_form "$2") || exit 1
-    click $((left + width - 37)) $((top - 15))
-    # Grown, it asks to be unmaximised; then it shows at its own size again.
-    wait_for_line "$WAYLAND_LOG" unset_maximized || exit 1
-    read -r left top width kind_x kind_y < <(find_form "$2") || exit 1
-    shown=$(frames)
-    click "$kind_x" "$kind_y"
-    for _ in $(seq 150); do
-        (($(frames) > shown)) && break
-        sleep 0.1
-    done
-    click $((left + width - 14)) $((top - 15))
+    frames() { grep -c 'wl_surface@[0-9]*\.attach' "$log" || true; }
+    clicks() {
+        local left top width kind_x kind_y shown
+        read -r left top width _ < <(find_form "$checker") || return 1
+        click $((left + width - 37)) $((top - 15))
+        # Grown, it asks to be unmaximised; then it shows at its own size again.
+        wait_for_line "$log" unset_maximized || return 1
+        read -r left top width kind_x kind_y < <(find_form "$checker") || return 1
+        shown=$(frames)
+        click "$kind_x" "$kind_y"
+        for _ in $(seq 150); do
+            (($(frames) > shown)) && break
+            sleep 0.1
+        done
+        click $((left + width - 14)) $((top - 15))
+    }
+    ends_when_closed clicks run "$2"
     ;;
 esac

@@ -3,8 +3,8 @@
 # its own exit status 2: no abort, no core dump, no advice to reinstall.
 #   no_display.sh TARVELLO
 set -euo pipefail
+source "$(dirname "$0")/../support.sh"
 program=$1
-status=0
 try() {
     local what=$1
     shift
@@ -12,9 +12,8 @@ try() {
     err=$(env "$@" timeout 20 "$program" 2>&1 >/dev/null) || code=$?
     lines=$(printf '%s\n' "$err" | grep -c . || true)
     if [[ $code -ne 2 || $lines -ne 1 || $err != *"no display could be opened"* ]]; then
-        echo "FAIL $what: exit status $code, said:" >&2
+        fail "$what: exit status $code, said:"
         printf '%s\n' "$err" >&2
-        status=1
     else
         echo "ok   $what: $err"
     fi
@@ -27,4 +26,4 @@ try "no Wayland compositor" -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLA
     QT_QPA_PLATFORM=wayland
 try "a platform that does not exist" QT_QPA_PLATFORM=tarvello-none
 try "a framebuffer that does not exist" QT_QPA_PLATFORM=linuxfb:fb=/dev/tarvello-none
-exit $status
+exit $failed

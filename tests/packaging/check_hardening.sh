@@ -4,15 +4,15 @@
 # library calls (_FORTIFY_SOURCE), read from a probe object built with them.
 #   check_hardening.sh EXECUTABLE FORTIFY_PROBE_OBJECT
 set -euo pipefail
+source "$(dirname "$0")/../support.sh"
 binary=$1
 probe=$2
-command -v readelf >/dev/null || { echo "missing tool: readelf" >&2; exit 1; }
-status=0
-# Prints the check's name, ok or FAILED by the status of the command after it.
+need readelf
+# Prints the check's name, ok or FAIL by the status of the command after it.
 check() {
     local name=$1
     shift
-    if "$@"; then echo "ok: $name"; else echo "FAILED: $name" >&2; status=1; fi
+    if "$@"; then echo "ok: $name"; else fail "$name"; fi
 }
 # Whether TEXT holds any of the PATTERNs.
 has() {
@@ -34,4 +34,4 @@ check "RELRO segment" has "$segments" GNU_RELRO
 check "immediate binding (BIND_NOW)" has "$dynamic" BIND_NOW "Flags: NOW"
 check "stack protector" has "$symbols" __stack_chk_fail
 check "_FORTIFY_SOURCE" has "$probe_symbols" __memcpy_chk
-exit $status
+exit $failed

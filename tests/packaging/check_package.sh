@@ -5,19 +5,16 @@
 # nor a warning in it.
 #   check_package.sh BUILD_DIR APP_ID
 set -euo pipefail
+source "$(dirname "$0")/../support.sh"
 build=$1
 id=$2
-for tool in dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
-done
+need dpkg-shlibdeps lintian desktop-file-validate appstreamcli
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
 deb=$(ls "$out"/*.deb)
 info=$(dpkg-deb -I "$deb")
 echo "$info" | sed -n '/Package:/,$p'
-status=0
-fail() { echo "$*" >&2; status=1; }
 depends=$(echo "$info" | sed -n 's/^ Depends: //p')
 for needed in qt6-qpa-plugins qt6-translations-l10n libqt6widgets6 libc6; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed"
@@ -44,10 +41,11 @@ entry=$stage/usr/share/applications/$id.desktop
 for line in "^Icon=$id\$" '^Categories=Education;$' '^Name\[bg\]=' '^Comment\[bg\]='; do
     grep -q "$line" "$entry" || fail "the desktop entry has no line $line"
 done
-desktop-file-validate "$entry" || status=1
-appstreamcli validate --no-net --explain "$stage/usr/share/metainfo/$id.metainfo.xml" || status=1
+desktop-file-validate "$entry" || fail "desktop-file-validate"
+appstreamcli validate --no-net --explain "$stage/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "appstreamcli validate"
 
 report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian found faults"
 echo "lintian:"
 echo "$report" | grep -v 'running with root privileges' || true
-exit $status
+exit $failed

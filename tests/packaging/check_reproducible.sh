@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Two clones of one commit, packaged with tools/package, must give byte-identical packages:
-# the .deb, and the Windows zip and installer where Qt for Windows is at hand.
+# the .deb, and the Windows zip, installer and MSI where Qt for Windows is at hand.
 #   check_reproducible.sh REPOSITORY [COMMIT]
 # The two builds differ in: the folder and its depth, the time of every checked-out file, the
 # umask (022 and 002), the time zone, the locale, the number of parallel jobs and, where a
 # host name of its own can be had (unshare, as root), the host name.
 set -euo pipefail
+source "$(dirname "$0")/../support.sh"
 repository=$1 commit=${2:-HEAD}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -37,14 +38,13 @@ echo "=== second build: $second, umask 002, UTC+14, bg_BG.UTF-8, 3 jobs${hostnam
     >"$work/second.log" 2>&1 || { cat "$work/second.log"; exit 1; }
 grep -h '^Source time' "$work/first.log"
 
-status=0
 for package in "$first"/build/package/*; do
     name=$(basename "$package")
     other=$second/build/package/$name
     if cmp -s "$package" "$other"; then
         echo "same bytes: $name $(sha256sum <"$package" | cut -d' ' -f1)"
     else
-        echo "DIFFERENT: $name" >&2
+        fail "different bytes: $name"
         if command -v diffoscope >/dev/null; then
             diffoscope "$package" "$other" >&2 || true
         elif [[ $name == *.deb ]]; then
@@ -52,8 +52,7 @@ for package in "$first"/build/package/*; do
         else
             cmp -l "$package" "$other" | head >&2 || true
         fi
-        status=1
     fi
 done
 [[ -n ${name:-} ]] || { echo "no package was made" >&2; exit 1; }
-exit $status
+exit $failed

@@ -8,17 +8,15 @@
 # - uninstalled silently, it leaves nothing behind.
 # Run inside desktop.sh --x11 ....
 #   installer.sh INSTALLER.exe
-# and, as close_window.sh's closer while the installed program runs:
-#   installer.sh while-running INSTALLER.exe FOLDER
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/installs.sh"
 files() { find "$1" -type f -printf '%P %s %T@\n' | sort; }
 
-if [[ $1 == while-running ]]; then
-    installer=$2 folder=$3
-    source "$here/../desktop/program_window.sh"
-    window=$(program_window 30) || { echo "the installed program did not show" >&2; exit 1; }
+# While the installed program runs: nothing changes, and it is then closed.
+while_running() {
+    local before
+    program_window 30 >/dev/null || return 1
     before=$(files "$folder")
     wine "$installer" /S && fail "the installer reported success over the running program"
     # The uninstaller run in place (_?=), so that its own exit status is seen.
@@ -26,12 +24,10 @@ if [[ $1 == while-running ]]; then
         fail "the uninstaller reported success while the program ran"
     [[ $(files "$folder") == "$before" ]] || fail "files changed while the program ran"
     [[ -n $(entry "$TARVELLO_NAME") ]] || fail "the uninstall entry went while the program ran"
-    xdotool windowfocus --sync "$window" key alt+F4
-    exit $failed
-fi
+    close_with_keys
+}
 installer=$1
-command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
-fresh_prefix "$(dirname "$(realpath "$installer")")/../wine-installer" "$installer"
+wine_prefix "$(dirname "$(realpath "$installer")")/../wine-installer" "$installer"
 folder="$WINEPREFIX/drive_c/Училище/Тарвело"
 program_files="$WINEPREFIX/drive_c/Program Files/$TARVELLO_NAME"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$TARVELLO_NAME.lnk"
@@ -45,8 +41,7 @@ wine "$installer" /S || fail "the installer, again: exit status $?"
 [[ ! -e $program_files ]] || fail "installed again into $program_files, not $folder"
 
 # The installed program, with no other DLLs on its path than its own.
-env -u WINEPATH "$here/../e2e/close_window.sh" --with wine "$folder/tarvello.exe" \
-    "$0" while-running "$installer" "$folder" || fail "while the installed program ran"
+ends_when_closed while_running wine "$folder/tarvello.exe" || fail "while the installed program ran"
 
 wine "$folder/uninstall.exe" /S
 wineserver -w # the uninstaller goes on in a copy of itself

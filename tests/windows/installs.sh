@@ -1,19 +1,10 @@
 # shellcheck shell=bash
-# For the install tests under Wine that source this file: a Wine prefix of their own, made
-# anew so that no install of an earlier run is left in it, and what they read back from it.
-# `here` is the sourcing script's folder; TARVELLO_NAME and TARVELLO_PUBLISHER are the
-# program's name and publisher.
-export LC_ALL=C.UTF-8
-failed=0
-fail() { echo "FAIL $*" >&2; failed=1; }
-
-# fresh_prefix FOLDER PACKAGE: makes FOLDER a new Wine prefix for the build of PACKAGE.
-fresh_prefix() {
-    export WINEPREFIX=$1
-    rm -rf "$WINEPREFIX"
-    "$here/wine.sh" --init "$2" >/dev/null
-    export WINEDEBUG=-all
-}
+# For the install tests under Wine that source this file: what they read back from their
+# Wine prefix. TARVELLO_NAME and TARVELLO_PUBLISHER are the program's name and publisher. An
+# installed program runs on its own DLLs alone: no other folder is on its path.
+source "$(dirname "${BASH_SOURCE[0]}")/../support.sh"
+export LC_ALL=C.UTF-8 WINEDEBUG=-all
+unset WINEPATH
 
 # entry NAME: the uninstall entry NAME (the installer's, or the MSI's product code) as reg
 # exports it, or nothing; exported, as reg's console output loses the Cyrillic.

@@ -11,7 +11,7 @@ here=$(dirname "$0")
 stage=$build/package-stage
 package=$(echo "$build"/package/*.msi)
 source "$here/installs.sh"
-fresh_prefix "$build/wine-msi" "$package"
+wine_prefix "$build/wine-msi" "$package"
 folder="$WINEPREFIX/drive_c/Program Files/$TARVELLO_NAME"
 msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn || fail "msiexec $1 $2: exit status $?"; }
 product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
@@ -30,8 +30,8 @@ same_files "$stage/$TARVELLO_NAME" "installed files differ from the package's"
 expect_entry "$old" '"DisplayVersion"="1.0.0"'
 wine reg query 'HKLM\Software\Classes\Installer\Products' /s | grep -q 'ProductIcon.*\.ico' ||
     fail "no icon for the list of installed programs"
-env -u WINEPATH "$here/../e2e/close_window.sh" --with wine "$folder/tarvello.exe" \
-    "$here/program.sh" close || fail "the installed program did not start and close"
+ends_when_closed close_with_keys wine "$folder/tarvello.exe" ||
+    fail "the installed program did not start and close"
 
 # A newer version: the same package with version 1.0.1, its own ProductCode and a changed
 # licence file.

@@ -11,25 +11,23 @@
 set -euo pipefail
 program=$1 texts_program=$2 shim=$3 probe=$4
 here=$(dirname "$0")
-source "$here/../desktop/program_window.sh"
-command -v xdotool >/dev/null || { echo "missing tool: xdotool" >&2; exit 1; }
+source "$here/../support.sh"
 texts=$("$here/wine.sh" "$texts_program" | tr -d '\r')
 
 # A Wine prefix of its own, whose UIAutomationCore.dll is the stand-in.
-WINEPREFIX=$(dirname "$(realpath "$program")")/wine-uia
-export WINEPREFIX
-"$here/wine.sh" --init "$program" >/dev/null
+wine_prefix "$(dirname "$(realpath "$program")")/wine-uia" "$program"
 cp "$shim" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
 work=$(mktemp -d)
 log=$work/log commands=$work/commands
 touch "$log" "$commands"
-pid=
-trap 'kill "$pid" 2>/dev/null; cp "$log" "${TARVELLO_UIA_LOG:-/dev/null}"; rm -rf "$work"' EXIT
+finish() {
+    cp "$log" "${TARVELLO_UIA_LOG:-/dev/null}"
+    rm -rf "$work"
+}
 windows_path() { echo "Z:${1//\//\\}"; }
 UIA_SHIM_LOG=$(windows_path "$log") UIA_SHIM_COMMANDS=$(windows_path "$commands") \
-    WINEDLLOVERRIDES=uiautomationcore=n "$here/wine.sh" "$program" &
-pid=$!
-window=$(program_window 60) || { echo "the window did not show" >&2; exit 1; }
+    WINEDLLOVERRIDES=uiautomationcore=n start "$here/wine.sh" "$program"
+window=$(program_window 60)
 # A client's first request makes Qt hand its elements over.
 "$here/wine.sh" "$probe" msaa >/dev/null 2>&1
 xdotool windowfocus --sync "$window"
@@ -77,8 +75,6 @@ act select "$(text name.6)"
 echo dump >>"$commands"
 wait_for_line "$log" "ms   Button \"$(text clear)\""
 
-failed=0
-fail() { echo "FAIL $*" >&2; failed=1; }
 heard=$(notifications)
 echo "notifications, in order:" && sed 's/^/  /' <<<"$heard"
 [[ $heard == "$(printf '%s\n' "${expected[@]}")" ]] ||

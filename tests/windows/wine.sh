@@ -12,7 +12,8 @@ if [[ $1 == --init ]]; then
 fi
 program=$1
 shift
-command -v wine >/dev/null || { echo "missing tool: wine (Debian's wine64)" >&2; exit 1; }
+source "$(dirname "$0")/../support.sh"
+need wine
 build=$(dirname "$(realpath "$program")")
 while [[ ! -f $build/CMakeCache.txt ]]; do
     [[ $build != / ]] || { echo "wine.sh: $program is not in a build folder" >&2; exit 2; }
