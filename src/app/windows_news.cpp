@@ -10,36 +10,41 @@
 
 #include <type_traits>
 
-// What Debian's MinGW-w64 headers lack: notifications (Windows 10 1709), the text control
-// type, and the root object id (whose header C++ cannot read).
+// What Debian's MinGW-w64 headers lack: notifications, the text control type, the root object
+// id (whose header C++ cannot read), and the error of an element that is gone.
 enum NotificationKind { NotificationKind_Other = 4 };
 enum NotificationProcessing { NotificationProcessing_All = 2 };
 constexpr long uiaTextControlType = 50020;
 constexpr long uiaRootObjectId = -25;
+constexpr HRESULT UIA_E_ELEMENTNOTAVAILABLE = static_cast<HRESULT>(0x80040201);
 
 namespace tarvello::access {
 
 namespace {
 
 // UIAutomationCore.dll's functions, looked up once, at the first news: the program starts
-// without the library, and runs on a Windows that lacks the notification (before 1709).
+// without the library. The library comes from the system folder only, never from the
+// program's folder or the current one, where anybody may have put a DLL of that name.
 struct Automation {
     using Listening = BOOL(WINAPI*)();
     using Host = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
     using Answer = LRESULT(WINAPI*)(HWND, WPARAM, LPARAM, IRawElementProviderSimple*);
     using Notify = HRESULT(WINAPI*)(
         IRawElementProviderSimple*, NotificationKind, NotificationProcessing, BSTR, BSTR);
+    using Disconnect = HRESULT(WINAPI*)(IRawElementProviderSimple*);
 
     Listening clientsAreListening = nullptr;
     Host hostProviderFromHwnd = nullptr;
     Answer returnRawElementProvider = nullptr;
     Notify raiseNotificationEvent = nullptr;
+    Disconnect disconnectProvider = nullptr;
 
     static const Automation& get()
     {
         static const Automation automation = [] {
             Automation found;
-            if (HMODULE core = LoadLibraryW(L"UIAutomationCore.dll")) {
+            if (HMODULE core = LoadLibraryExW(
+                    L"UIAutomationCore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
                 auto resolve = [core](auto& function, const char* name) {
                     function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
                         reinterpret_cast<void*>(GetProcAddress(core, name)));
@@ -48,6 +53,7 @@ struct Automation {
                 resolve(found.hostProviderFromHwnd, "UiaHostProviderFromHwnd");
                 resolve(found.returnRawElementProvider, "UiaReturnRawElementProvider");
                 resolve(found.raiseNotificationEvent, "UiaRaiseNotificationEvent");
+                resolve(found.disconnectProvider, "UiaDisconnectProvider");
             }
             return found;
         }();
@@ -102,13 +108,15 @@ public:
         if (!pattern)
             return E_INVALIDARG;
         *pattern = nullptr;
-        return S_OK;
+        return window_ ? S_OK : UIA_E_ELEMENTNOTAVAILABLE;
     }
     HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT* value) override
     {
         if (!value)
             return E_INVALIDARG;
         VariantInit(value);
+        if (!window_)
+            return UIA_E_ELEMENTNOTAVAILABLE;
         switch (property) {
         case UIA_NamePropertyId:
             value->vt = VT_BSTR;
@@ -133,11 +141,25 @@ public:
         if (!host)
             return E_INVALIDARG;
         *host = nullptr;
+        if (!window_)
+            return UIA_E_ELEMENTNOTAVAILABLE;
         return Automation::get().hostProviderFromHwnd(window_, host);
     }
 
     // The element is named with the news it last gave.
     void setName(const QString& name) { name_ = name; }
+
+    // Its window goes: UI Automation lets go of it, and a client that still holds it gets
+    // an error from now on, not a window that no longer exists.
+    void disconnect()
+    {
+        const Automation& automation = Automation::get();
+        if (automation.returnRawElementProvider)
+            automation.returnRawElementProvider(window_, 0, 0, nullptr);
+        if (automation.disconnectProvider)
+            automation.disconnectProvider(this);
+        window_ = nullptr;
+    }
 
 private:
     ~NewsSource() = default;
@@ -154,6 +176,8 @@ LRESULT CALLBACK newsWindowProcedure(HWND window, UINT message, WPARAM w, LPARAM
     auto* source = reinterpret_cast<NewsSource*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_GETOBJECT && static_cast<long>(l) == uiaRootObjectId && source)
         return Automation::get().returnRawElementProvider(window, w, l, source);
+    if (message == WM_DESTROY && source)
+        source->disconnect();
     if (message == WM_NCDESTROY && source) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         source->Release();
@@ -161,9 +185,12 @@ LRESULT CALLBACK newsWindowProcedure(HWND window, UINT message, WPARAM w, LPARAM
     return DefWindowProcW(window, message, w, l);
 }
 
-// The hidden child window of `parent` that gives the news, made at the first news.
-NewsSource* newsSourceOf(HWND parent)
+} // namespace
+
+// The element lives in a hidden child window of `window`, which holds its one reference.
+IRawElementProviderSimple* newsSourceOf(WId window)
 {
+    const auto parent = reinterpret_cast<HWND>(window);
     HWND child = FindWindowExW(parent, nullptr, windowClass, nullptr);
     if (!child) {
         static const bool registered = [] {
@@ -184,8 +211,6 @@ NewsSource* newsSourceOf(HWND parent)
     return reinterpret_cast<NewsSource*>(GetWindowLongPtrW(child, GWLP_USERDATA));
 }
 
-} // namespace
-
 void raiseWindowsNotification(QWidget* window, const QString& news)
 {
     if (QGuiApplication::platformName() != QLatin1String("windows"))
@@ -193,7 +218,7 @@ void raiseWindowsNotification(QWidget* window, const QString& news)
     const Automation& automation = Automation::get();
     if (!automation.complete() || !automation.clientsAreListening())
         return;
-    NewsSource* source = newsSourceOf(reinterpret_cast<HWND>(window->winId()));
+    auto* source = static_cast<NewsSource*>(newsSourceOf(window->winId()));
     if (!source)
         return;
     source->setName(news);

@@ -27,6 +27,15 @@
 #include <map>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include "windows_news.h"
+
+#include <windows.h>
+
+#include <uiautomationclient.h>
+#include <uiautomationcore.h>
+#endif
+
 using namespace tarvello;
 using namespace tarvello::test;
 
@@ -200,6 +209,9 @@ private slots:
     void windowIconIsItsPictures();
     void runtimeErrorIsReported();
     void runtimeErrorEndsTheProgram();
+#ifdef Q_OS_WIN
+    void newsSourceAfterItsWindow();
+#endif
 };
 
 void TestWindow::startsAsStored()
@@ -919,5 +931,31 @@ void TestWindow::runtimeErrorEndsTheProgram()
     QCOMPARE(text, "Run-time error '6':\n\nOverflow");
 }
 
+#ifdef Q_OS_WIN
+// A screen reader may still hold the element of the news when the window goes: it then gets
+// an error, not a window that no longer exists, and its last release frees the element.
+void TestWindow::newsSourceAfterItsWindow()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("Wine makes windows only on a display: windows_news_source runs this on one");
+    const HRESULT notAvailable = static_cast<HRESULT>(0x80040201); // UIA_E_ELEMENTNOTAVAILABLE
+    HWND window = CreateWindowExW(
+        0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    QVERIFY(window);
+    IRawElementProviderSimple* held = access::newsSourceOf(reinterpret_cast<WId>(window));
+    QVERIFY(held);
+    held->AddRef();
+    VARIANT name;
+    QCOMPARE(held->GetPropertyValue(UIA_NamePropertyId, &name), S_OK);
+    VariantClear(&name);
+    DestroyWindow(window);
+    QCOMPARE(held->GetPropertyValue(UIA_NamePropertyId, &name), notAvailable);
+    IRawElementProviderSimple* host = nullptr;
+    QCOMPARE(held->get_HostRawElementProvider(&host), notAvailable);
+    QCOMPARE(held->Release(), 0UL);
+}
+#endif
+
 TARVELLO_WINDOW_TEST_MAIN(TestWindow)
+
 #include "test_window.moc"

@@ -5,7 +5,9 @@
 # and holds a key once; each piece of news must be raised as a notification, in order, with
 # the program's text.
 # Then one row is invoked, which takes it back, and one selected, which makes it current:
-# neither may crash the program.
+# neither may crash the program. Last, a copy of the program with the stand-in beside it, in
+# a prefix with Wine's own UIAutomationCore.dll, gives its news: the DLL beside the program
+# must not be loaded.
 # Run inside desktop.sh --x11 ....
 #   screen_reader.sh TARVELLO.exe SPOKEN_TEXTS.exe UIAUTOMATIONCORE.dll UIA_PROBE.exe
 set -euo pipefail
@@ -13,6 +15,7 @@ program=$1 texts_program=$2 shim=$3 probe=$4
 here=$(dirname "$0")
 source "$here/../support.sh"
 texts=$("$here/wine.sh" "$texts_program" | tr -d '\r')
+build_prefix=$("$here/wine.sh" --init "$program")
 
 # A Wine prefix of its own, whose UIAutomationCore.dll is the stand-in.
 wine_prefix "$(dirname "$(realpath "$program")")/wine-uia" "$program"
@@ -85,4 +88,20 @@ rows=$(sed -n 's/^ *[0-9]* ms *ListItem "\([^"]*\)".*/\1/p' <<<"$tree")
 [[ $rows == "$(text name.6)" ]] || fail "rows after invoke and select: $(echo $rows)"
 ! grep -aE '^ *[0-9]+ ms +[A-Za-z]+ ""' <<<"$tree" || fail "elements without a name"
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+planted=$(dirname "$(realpath "$program")")/planted
+rm -rf "$planted" && mkdir "$planted"
+cp "$program" "$planted/"
+cp "$shim" "$planted/uiautomationcore.dll"
+: >"$log"
+pick_and_close() {
+    window=$(program_window 60) || return 1
+    xdotool windowfocus --sync "$window" key Tab Up space alt+F4
+}
+export WINEPREFIX=$build_prefix
+UIA_SHIM_LOG=$(windows_path "$log") WINEDLLOVERRIDES=uiautomationcore=n \
+    ends_when_closed pick_and_close "$here/wine.sh" "$planted/tarvello.exe"
+[[ ! -s $log ]] || fail "the program loaded the UIAutomationCore.dll beside it: $(cat "$log")"
 exit $failed
