@@ -47,16 +47,6 @@ chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
 unset WAYLAND_DISPLAY
 
-# Waits up to 10 s for a command to succeed.
-wait_for() {
-    for _ in $(seq 100); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "desktop.sh: gave up waiting for: $*" >&2
-    return 1
-}
-
 if [[ -n $x11 ]]; then
     need Xvfb
     # -noreset: the server stays as it is while clients come and go, as a desktop's does.

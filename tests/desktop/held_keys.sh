@@ -31,13 +31,10 @@ for _ in $(seq 7); do
     xdotool key space Down
 done
 xdotool key Tab # into the answer list, on its first row
-for _ in $(seq 50); do
-    picked=$(rows)
-    [[ $(wc -l <<<"$picked") -lt 7 ]] || break
-    sleep 0.1
-done
+seven_rows() { [[ $(rows | wc -l) -eq 7 ]]; }
+wait_for seven_rows
+picked=$(rows)
 echo "picked: $(echo $picked)"
-[[ $(wc -l <<<"$picked") -eq 7 ]] || { echo "expected seven rows" >&2; exit 1; }
 [[ $(head -1 <<<"$picked") == "$gaucho" ]] || fail "two quick Down missed $gaucho"
 
 # After WHAT, the rows must be the rows left less their first DROPPED; with --select, after a

@@ -69,10 +69,8 @@ picture)
     ;;
 kiosk)
     # Its first frame after the compositor's full-screen state.
-    for _ in $(seq 100); do
-        sed -n '/ack_configure/,$p' "$log" | grep -q 'wl_surface@[0-9]*\.attach' && break
-        sleep 0.1
-    done
+    framed() { sed -n '/ack_configure/,$p' "$log" | grep -q 'wl_surface@[0-9]*\.attach'; }
+    wait_for framed || true
     kill -0 "$pid" 2>/dev/null || { echo "the program ended under the kiosk shell" >&2; exit 1; }
     geometries=$(grep -o 'set_window_geometry([^)]*)' "$log" || true)
     first=$(head -1 <<<"$geometries") last=$(tail -1 <<<"$geometries")
@@ -102,10 +100,8 @@ close)
         read -r left top width kind_x kind_y < <(find_form "$checker") || return 1
         shown=$(frames)
         click "$kind_x" "$kind_y"
-        for _ in $(seq 150); do
-            (($(frames) > shown)) && break
-            sleep 0.1
-        done
+        drawn() { (($(frames) > shown)); }
+        wait_for drawn || true
         click $((left + width - 14)) $((top - 15))
     }
     ends_when_closed clicks run "$2"

@@ -41,10 +41,8 @@ expected=()
 play() {
     expected+=("$1")
     xdotool key "${@:2}"
-    for _ in $(seq 150); do
-        [[ $(notifications | wc -l) -ge ${#expected[@]} ]] && return 0
-        sleep 0.1
-    done
+    heard_all() { [[ $(notifications | wc -l) -ge ${#expected[@]} ]]; }
+    wait_for heard_all || true
 }
 # One of the stand-in's commands, VERB NAME, run on the program's own thread.
 act() {
