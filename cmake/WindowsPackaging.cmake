@@ -46,10 +46,10 @@ set(package_stage ${PROJECT_BINARY_DIR}/package-stage)
 set(package_base ${PROJECT_BINARY_DIR}/package/tarvello-${PROJECT_VERSION}-win64)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi
     @ONLY)
-# The MSI's codes, named from the app id: one UpgradeCode for every version, a ProductCode
-# for each.
-set(dns_namespace 6ba7b810-9dad-11d1-80b4-00c04fd430c8)
-string(UUID msi_upgrade_code NAMESPACE ${dns_namespace} NAME ${TARVELLO_APP_ID} TYPE SHA1 UPPER)
+# The MSI's UpgradeCode, one for every version: the MSI of a newer version replaces any
+# installed one that has it. Never change it, or the next MSI installs beside 1.0.0's. The
+# ProductCode of each version and the shortcut's component code are named from it.
+set(msi_upgrade_code D1C8AE9D-3F02-51F1-AF58-13B5D1A20CCF)
 string(UUID msi_product_code NAMESPACE ${msi_upgrade_code} NAME ${PROJECT_VERSION} TYPE SHA1
     UPPER)
 string(UUID msi_shortcut_code NAMESPACE ${msi_upgrade_code} NAME StartMenuEntry TYPE SHA1 UPPER)
