@@ -6,6 +6,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support.sh"
 export LC_ALL=C.UTF-8 WINEDEBUG=-all
 unset WINEPATH
 
+# same_files STAGED MESSAGE: $folder holds the files of the folder STAGED, as they are there,
+# and no other but the installer's uninstall.exe; or it fails with MESSAGE.
+same_files() {
+    diff <(cd "$1" && find . -type f -exec sha256sum {} + | sort -k2) \
+        <(cd "$folder" && find . -type f ! -path ./uninstall.exe -exec sha256sum {} + |
+            sort -k2) || fail "$2"
+}
+
 # entry NAME: the uninstall entry NAME (the installer's, or the MSI's product code) as reg
 # exports it, or nothing; exported, as reg's console output loses the Cyrillic.
 entry() {

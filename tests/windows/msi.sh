@@ -17,11 +17,6 @@ msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn || fail "msiexec $1 $2: 
 product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
 # Wine's Windows Installer puts the entry into the user's Start menu, not All Users'.
 start_menu() { find "$WINEPREFIX/drive_c" -path "*/Start Menu/Programs/$TARVELLO_NAME.lnk"; }
-# Installed as packed: every file, and nothing else.
-same_files() {
-    diff <(cd "$1" && find . -type f -exec sha256sum {} + | sort -k2) \
-        <(cd "$folder" && find . -type f -exec sha256sum {} + | sort -k2) || fail "$2"
-}
 
 msiexec /i "$package"
 old=$(product_code "$package")
