@@ -70,11 +70,30 @@ foreach(id IN LISTS folder_ids)
     string(REPLACE "${id}" "Id=\"folder${number}\"" listing "${listing}")
 endforeach()
 file(WRITE ${STAGE}/files.wxs "${listing}")
+# wixl writes every text into the database in no code page: Cyrillic is lost, or wixl crashes.
+# It is given the source with each launch condition's message, the only Cyrillic, numbered
+# instead; the database then gets code page 1251, and each message (with no ' nor ;) in place
+# of its number.
+file(READ ${MSI} source)
+string(REGEX MATCHALL "Message=\"[^\"]*\"" messages "${source}")
+set(number 0)
+set(queries "")
+foreach(message IN LISTS messages)
+    math(EXPR number "${number} + 1")
+    string(REPLACE "${message}" "Message=\"${number}\"" source "${source}")
+    string(REGEX REPLACE "^Message=\"(.*)\"$" "\\1" message "${message}")
+    list(APPEND queries -q "UPDATE `LaunchCondition` SET `Description` = '${message}' \
+WHERE `Description` = '${number}'")
+endforeach()
+file(WRITE ${STAGE}/tarvello.wxs "${source}")
+file(WRITE ${STAGE}/_ForceCodepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
 set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 string(TIMESTAMP source_time "%Y-%m-%d %H:%M:%S" UTC)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -f ${source_time}
-        ${WIXL} --arch x64 -D Stage=${FOLDER} -D Win64=yes -o ${BASE}.msi ${MSI} files.wxs
+        ${WIXL} --arch x64 -D Stage=${FOLDER} -D Win64=yes -o ${BASE}.msi tarvello.wxs files.wxs
     WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${MSIBUILD} ${BASE}.msi -i ${STAGE}/_ForceCodepage.idt ${queries}
+    COMMAND_ERROR_IS_FATAL ANY)
 list(TRANSFORM packed PREPEND ${STAGE}/)
 set(contents "")
 foreach(file IN LISTS packed ITEMS ${MSI})

@@ -18,6 +18,9 @@ product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductC
 # Wine's Windows Installer puts the entry into the user's Start menu, not All Users'.
 start_menu() { find "$WINEPREFIX/drive_c" -path "*/Start Menu/Programs/$TARVELLO_NAME.lnk"; }
 
+# Each launch condition's message in Bulgarian, as the package is: wixl loses the Cyrillic.
+conditions=$(msiinfo export "$package" LaunchCondition | tail -n +4)
+[[ $(grep -cvP '\t.*\p{Cyrillic}' <<<"$conditions") == 0 ]] || fail "a message not in Bulgarian"
 msiexec /i "$package"
 old=$(product_code "$package")
 same_files "$stage/$TARVELLO_NAME" "installed files differ from the package's"
@@ -36,7 +39,7 @@ cp -r "$stage/$TARVELLO_NAME" "$stage/files.wxs" "$stage"/*.ico "$newer/"
 echo "1.0.1" >>"$newer/$TARVELLO_NAME/licences/GPL-3.txt"
 sed -e 's/Version="1.0.0"/Version="1.0.1"/' \
     -e "s/Product Id=\"[^\"]*\"/Product Id=\"{$(cat /proc/sys/kernel/random/uuid)}\"/" \
-    "$build/tarvello.wxs" >"$newer/tarvello.wxs"
+    "$stage/tarvello.wxs" >"$newer/tarvello.wxs"
 (cd "$newer" && wixl --arch x64 -D Stage="$TARVELLO_NAME" -D Win64=yes -o newer.msi \
     tarvello.wxs files.wxs)
 msiexec /i "$newer/newer.msi"
