@@ -44,8 +44,6 @@ install(CODE "
 # builder's user and group, so that two builds of one source differ.
 set(package_stage ${PROJECT_BINARY_DIR}/package-stage)
 set(package_base ${PROJECT_BINARY_DIR}/package/tarvello-${PROJECT_VERSION}-win64)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi
-    @ONLY)
 # The MSI's UpgradeCode, one for every version: the MSI of a newer version replaces any
 # installed one that has it. Never change it, or the next MSI installs beside 1.0.0's. The
 # ProductCode of each version and the shortcut's component code are named from it.
@@ -54,6 +52,9 @@ string(UUID msi_product_code NAMESPACE ${msi_upgrade_code} NAME ${PROJECT_VERSIO
     UPPER)
 string(UUID msi_shortcut_code NAMESPACE ${msi_upgrade_code} NAME StartMenuEntry TYPE SHA1 UPPER)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tarvello.wxs.in ${PROJECT_BINARY_DIR}/tarvello.wxs @ONLY)
+# The installer, which refuses to install over the MSI's product, knows it by its UpgradeCode.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi
+    @ONLY)
 find_program(ZIP zip REQUIRED)
 find_program(WIXL wixl REQUIRED)
 find_program(WIXL_HEAT wixl-heat REQUIRED)

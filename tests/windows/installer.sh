@@ -49,6 +49,10 @@ same_files "$build/package-stage/$TARVELLO_NAME" "not this version's files in $f
 [[ -f $shortcut ]] || fail "no Start-menu entry"
 expect_entry "$TARVELLO_NAME" '"UninstallString"' '"DisplayIcon"' '"DisplayVersion"' \
     '"InstallLocation"="C:\\Училище\\Тарвело"'
+msi=${installer%.exe}.msi
+wine msiexec /i "$(winepath -w "$msi")" /qn && fail "the MSI installed over the installer's"
+same_files "$build/package-stage/$TARVELLO_NAME" "the MSI changed the installer's install"
+[[ -z $(entry "$(product_code "$msi")") ]] || fail "the MSI wrote its uninstall entry"
 
 # The installed program, with no other DLLs on its path than its own.
 ends_when_closed while_running wine "$folder/tarvello.exe" || fail "while the installed program ran"

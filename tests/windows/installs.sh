@@ -14,6 +14,8 @@ same_files() {
             sort -k2) || fail "$2"
 }
 
+product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
+
 # entry NAME: the uninstall entry NAME (the installer's, or the MSI's product code) as reg
 # exports it, or nothing; exported, as reg's console output loses the Cyrillic.
 entry() {

@@ -14,7 +14,6 @@ source "$here/installs.sh"
 wine_prefix "$build/wine-msi" "$package"
 folder="$WINEPREFIX/drive_c/Program Files/$TARVELLO_NAME"
 msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn || fail "msiexec $1 $2: exit status $?"; }
-product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
 # Wine's Windows Installer puts the entry into the user's Start menu, not All Users'.
 start_menu() { find "$WINEPREFIX/drive_c" -path "*/Start Menu/Programs/$TARVELLO_NAME.lnk"; }
 
@@ -30,6 +29,9 @@ wine reg query 'HKLM\Software\Classes\Installer\Products' /s | grep -q 'ProductI
     fail "no icon for the list of installed programs"
 ends_when_closed close_with_keys wine "$folder/tarvello.exe" ||
     fail "the installed program did not start and close"
+wine "$build"/package/*.exe /S && fail "the installer installed over the MSI's install"
+same_files "$stage/$TARVELLO_NAME" "the installer changed the MSI's install"
+[[ -z $(entry "$TARVELLO_NAME") ]] || fail "the installer wrote its uninstall entry"
 
 # A newer version: the same package with version 1.0.1, its own ProductCode and a changed
 # licence file.
