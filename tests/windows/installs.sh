@@ -6,14 +6,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support.sh"
 export LC_ALL=C.UTF-8 WINEDEBUG=-all
 unset WINEPATH
 
-# same_files STAGED MESSAGE: $folder holds the files of the folder STAGED, as they are there,
-# and no other but the installer's uninstall.exe; or it fails with MESSAGE.
+# same_files STAGED MESSAGE: $folder holds STAGED's files, and no other but uninstall.exe.
 same_files() {
-    diff <(cd "$1" && find . -type f -exec sha256sum {} + | sort -k2) \
-        <(cd "$folder" && find . -type f ! -path ./uninstall.exe -exec sha256sum {} + |
-            sort -k2) || fail "$2"
+    diff <(cd "$1" && find . -type f -exec sha256sum {} + | sort -k2) <(cd "$folder" &&
+        find . -type f ! -path ./uninstall.exe -exec sha256sum {} + | sort -k2) || fail "$2"
 }
-
 product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
 
 # entry NAME: the uninstall entry NAME (the installer's, or the MSI's product code) as reg
