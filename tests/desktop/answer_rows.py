@@ -1,9 +1,7 @@
 #!/usr/bin/python3
 """Prints the rows of the answer list of the running program, one a line, as assistive
 technology reads them over the accessibility bus.
-    answer_rows.py LIST_NAME [--select ROW]
-With --select, first selects that row through the list's Selection interface, where the list
-has one (Qt 6.4 offers none for it), as a screen reader's select does."""
+    answer_rows.py LIST_NAME"""
 
 import sys
 
@@ -30,12 +28,6 @@ desktop = Atspi.get_desktop(0)
 for i in range(desktop.get_child_count()):
     answers = find(desktop.get_child_at_index(i))
     if answers:
-        if "--select" in sys.argv:
-            selection = answers.get_selection_iface()
-            if selection:
-                selection.select_child(int(sys.argv[sys.argv.index("--select") + 1]))
-            else:
-                print("the list offers no Selection interface", file=sys.stderr)
         for row in range(answers.get_child_count()):
             print(answers.get_child_at_index(row).get_name())
         sys.exit(0)

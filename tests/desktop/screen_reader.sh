@@ -41,15 +41,12 @@ start script --quiet --flush --command "orca --debug-file=/dev/stdout -d speech"
 # All that Orca has spoken, and what it has spoken since the last text heard.
 speech() { grep -a 'SPEECH OUTPUT:' "$log" || true; }
 spoken() { speech | tail -n +$(($(wc -l <"$said") + 1)); }
-# Waits up to 15 s for Orca to speak `text`; what it spoke after that stays to be heard next.
+# Waits for Orca to speak `text`; what it spoke after that stays to be heard next.
 hear() {
-    local text=$1 line=
-    for _ in $(seq 150); do
-        line=$(spoken | grep -nF -- "$text" | head -1 | cut -d: -f1 || true)
-        [[ -n $line ]] && break
-        sleep 0.1
-    done
-    if [[ -n $line ]]; then
+    local text=$1 line
+    said() { spoken | grep -qF -- "$text"; }
+    if wait_for said; then
+        line=$(spoken | grep -nF -- "$text" | head -1 | cut -d: -f1)
         echo "heard: $text"
         spoken | head -n "$line" >"$work/between" # what was spoken up to it
         speech | head -n $(($(wc -l <"$said") + line)) >"$said.next"

@@ -28,25 +28,19 @@ pictures=${TARVELLO_PICTURES:-$(mktemp -d)}
 # Takes pictures of weston's screen until the form shows in one as it should; prints where
 # its top-left corner stands, its width, and where its top kind button stands.
 find_form() {
-    local checker=$1 shots shot report found=
+    local checker=$1 shots report= shown=1
     shots=$(mktemp -d)
-    for _ in $(seq 40); do
+    shows() {
         rm -f "$shots"/*.png
-        (cd "$shots" && weston-screenshooter >/dev/null 2>&1) || true
-        shot=$(ls "$shots"/*.png 2>/dev/null | head -1 || true)
-        if [[ -n $shot ]] && report=$(QT_QPA_PLATFORM=offscreen "$checker" "$shot" \
-            --save "$pictures/wayland-$what.png"); then
-            found="$(echo "$report" |
-                sed -n 's/^form found at \([0-9]*\),\([0-9]*\), \([0-9]*\)x.*/\1 \2 \3/p') $(
-                echo "$report" | sed -n 's/^top kind button at \([0-9]*\),\([0-9]*\)$/\1 \2/p')"
-            break
-        fi
-        sleep 0.25
-    done
+        (cd "$shots" && weston-screenshooter) && report=$(QT_QPA_PLATFORM=offscreen "$checker" \
+            "$shots"/*.png --save "$pictures/wayland-$what.png")
+    }
+    WAIT_SECONDS=20 wait_for shows || shown=
     rm -rf "$shots"
     echo "${report:-no picture}" >&2
-    [[ -n $found ]] || { echo "the window never showed as it should" >&2; return 1; }
-    echo "$found"
+    [[ -n $shown ]] || { echo "the window never showed as it should" >&2; return 1; }
+    echo "$(sed -n 's/^form found at \([0-9]*\),\([0-9]*\), \([0-9]*\)x.*/\1 \2 \3/p' <<<"$report") $(
+        sed -n 's/^top kind button at \([0-9]*\),\([0-9]*\)$/\1 \2/p' <<<"$report")"
 }
 
 log=$pictures/wayland-$what.log
@@ -58,14 +52,10 @@ run() { WAYLAND_DEBUG=client exec "$1" 2>"$log"; }
 case $what in
 picture)
     checker=$3 app_id=$4
-    status=0
-    find_form "$checker" >/dev/null || status=1
-    if ! grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$log"; then
-        echo "the window's app id is not $app_id:" >&2
-        grep -o 'set_app_id([^)]*)' "$log" >&2
-        status=1
-    fi
-    exit $status
+    find_form "$checker" >/dev/null || fail "no form"
+    grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$log" ||
+        fail "the window's app id is not $app_id: $(grep -o 'set_app_id([^)]*)' "$log")"
+    exit $failed
     ;;
 kiosk)
     # Its first frame after the compositor's full-screen state.

@@ -33,13 +33,13 @@ ends_when_closed close_with_keys wine "$folder/tarvello.exe" ||
 wine "$build"/package/*.exe /S && fail "the installer installed over the MSI's install"
 [[ -z $(entry "$TARVELLO_NAME") && ! -e $folder/uninstall.exe ]] || fail "the installer wrote"
 
-# A newer version: the same package with version 1.0.1, its own ProductCode and a changed
-# licence file.
+# A newer version: the same package with version 1.0.1, a ProductCode of its own (any other
+# than this version's) and a changed licence file.
 newer=$stage/newer && mkdir -p "$newer"
 cp -r "$stage/$TARVELLO_NAME" "$stage/files.wxs" "$stage"/*.ico "$newer/"
 echo "1.0.1" >>"$newer/$TARVELLO_NAME/licences/GPL-3.txt"
 sed -e 's/Version="1.0.0"/Version="1.0.1"/' \
-    -e "s/Product Id=\"[^\"]*\"/Product Id=\"{$(cat /proc/sys/kernel/random/uuid)}\"/" \
+    -e 's/Product Id="[^"]*"/Product Id="{8A7F5C3E-1D2B-4C6A-9E0F-0123456789AB}"/' \
     "$stage/tarvello.wxs" >"$newer/tarvello.wxs"
 (cd "$newer" && wixl --arch x64 -D Stage="$TARVELLO_NAME" -D Win64=yes -o newer.msi \
     tarvello.wxs files.wxs)
