@@ -1,14 +1,38 @@
 # Makes the Windows packages of the install in STAGE/FOLDER: BASE.zip, the folder to unpack
-# anywhere; BASE.exe, the installer; BASE.msi, the Windows Installer package. Files are listed
-# in name order, and every time in the packages is SOURCE_DATE_EPOCH's (1980, the zip's first
-# day, where it is not set), so that one source gives the same bytes.
-#   cmake -D BUILD=... -D STAGE=... -D FOLDER=... -D BASE=... -D INSTALLER=installer.nsi
-#         -D MSI=tarvello.wxs -D UPGRADE_CODE=... -D ICON=... -D PUBLISHER=... -D MAKENSIS=...
-#         -D ZIP=... -D WIXL=... -D WIXL_HEAT=... -D MSIBUILD=... -D FAKETIME=...
-#         -P WindowsPackages.cmake
-file(REMOVE_RECURSE ${STAGE})
+# anywhere; BASE.exe, the installer; BASE.msi, the Windows Installer package; and beside them
+# winget/, the winget manifests of the two installers. Files are listed in name order, and
+# every time in the packages is SOURCE_DATE_EPOCH's (1980, the zip's first day, where it is
+# not set), so that one source gives the same bytes.
+# Where TARVELLO_SIGN_KEY is set, every program and DLL is signed before it is packed, and so
+# are the installer, its uninstaller and the MSI (sign.sh says with what). A signing that fails
+# stops the packaging and leaves no package.
+#   cmake -D SETTINGS=windows-packages.cmake -P WindowsPackages.cmake
+include(${SETTINGS})
+get_filename_component(out ${BASE} DIRECTORY)
+file(REMOVE ${BASE}.zip ${BASE}.exe ${BASE}.msi)
+file(REMOVE_RECURSE ${STAGE} ${out}/winget)
+file(MAKE_DIRECTORY ${STAGE} ${out})
+
+# Runs a command that makes or signs a package; where it fails, no package is left.
+function(make_or_stop)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE failed)
+    if(failed)
+        file(REMOVE ${BASE}.zip ${BASE}.exe ${BASE}.msi)
+        message(FATAL_ERROR "No Windows package was made.")
+    endif()
+endfunction()
+set(signing "")
+if(NOT "$ENV{TARVELLO_SIGN_KEY}" STREQUAL "")
+    set(signing ${SIGN} ${STAGE}/trusted.pem)
+    make_or_stop(${SIGN} --check ${BUILD}/tarvello.exe ${STAGE}/trusted.pem)
+endif()
+
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}/${FOLDER} --strip
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+if(signing)
+    file(GLOB_RECURSE programs ${STAGE}/${FOLDER}/*.exe ${STAGE}/${FOLDER}/*.dll)
+    make_or_stop(${signing} ${programs})
+endif()
 set(epoch 315532800)
 if("$ENV{SOURCE_DATE_EPOCH}" GREATER epoch)
     set(epoch $ENV{SOURCE_DATE_EPOCH})
@@ -43,10 +67,13 @@ endforeach()
 file(WRITE ${STAGE}/install.nsh ${install})
 file(WRITE ${STAGE}/uninstall.nsh ${uninstall})
 
-get_filename_component(out ${BASE} DIRECTORY)
-file(MAKE_DIRECTORY ${out})
-file(REMOVE ${BASE}.zip ${BASE}.exe ${BASE}.msi)
-execute_process(COMMAND ${MAKENSIS} -V2 -NOCD ${INSTALLER} COMMAND_ERROR_IS_FATAL ANY)
+# Signed, the installer and its uninstaller are signed as makensis writes them.
+if(signing)
+    list(JOIN signing "\" \"" command)
+    make_or_stop(${MAKENSIS} -V2 -NOCD "-DSIGN=\"${command}\" \"%1\"" ${INSTALLER})
+else()
+    make_or_stop(${MAKENSIS} -V2 -NOCD ${INSTALLER})
+endif()
 # The packed files, one a line in name order, as the zip and wixl-heat take them.
 list(TRANSFORM files PREPEND ${FOLDER}/ OUTPUT_VARIABLE packed)
 list(JOIN packed "\n" listed)
@@ -104,3 +131,17 @@ string(UUID package_code NAMESPACE ${UPGRADE_CODE} NAME "${contents}" TYPE SHA1 
 execute_process(COMMAND ${MSIBUILD} ${BASE}.msi
         -s ${FOLDER} ${PUBLISHER} [[x64;1026]] {${package_code}}
     COMMAND_ERROR_IS_FATAL ANY)
+if(signing)
+    make_or_stop(${signing} ${BASE}.msi)
+endif()
+
+# The winget manifests of the two installers, as published at the release's address.
+string(REPLACE "{version}" ${VERSION} url ${RELEASE_URL})
+get_filename_component(base_name ${BASE} NAME)
+file(SHA256 ${BASE}.exe exe_sha256)
+file(SHA256 ${BASE}.msi msi_sha256)
+string(TOUPPER "${exe_sha256}" exe_sha256)
+string(TOUPPER "${msi_sha256}" msi_sha256)
+foreach(manifest version installer locale.bg-BG)
+    configure_file(${WINGET}/${manifest}.yaml.in ${out}/winget/${WINGET_ID}.${manifest}.yaml @ONLY)
+endforeach()

@@ -60,12 +60,43 @@ find_program(WIXL wixl REQUIRED)
 find_program(WIXL_HEAT wixl-heat REQUIRED)
 find_program(MSIBUILD msibuild REQUIRED)
 find_program(FAKETIME faketime REQUIRED)
+# The winget manifests' facts, from the packages' own: the identifier is the publisher's name
+# and the program's; the description is the Bulgarian summary of the AppStream metainfo.
+string(REGEX REPLACE "^(www\\.)?([^.]+)\\..*$" "\\2" winget_publisher ${TARVELLO_PUBLISHER})
+string(SUBSTRING ${winget_publisher} 0 1 first)
+string(SUBSTRING ${winget_publisher} 1 -1 rest)
+string(TOUPPER ${first} first)
+set(winget_publisher ${first}${rest})
+file(STRINGS ${PROJECT_SOURCE_DIR}/resources/desktop/${TARVELLO_APP_ID}.metainfo.xml.in summary
+    REGEX "<summary xml:lang=\"bg\">" ENCODING UTF-8)
+string(REGEX REPLACE ".*<summary xml:lang=\"bg\">(.*)</summary>.*" "\\1" summary "${summary}")
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/windows-packages.cmake @ONLY CONTENT [[
+set(BUILD "@PROJECT_BINARY_DIR@")
+set(STAGE "@package_stage@")
+set(FOLDER "@PROJECT_NAME@")
+set(BASE "@package_base@")
+set(INSTALLER "@PROJECT_BINARY_DIR@/installer.nsi")
+set(MSI "@PROJECT_BINARY_DIR@/tarvello.wxs")
+set(UPGRADE_CODE "@msi_upgrade_code@")
+set(PRODUCT_CODE "@msi_product_code@")
+set(ICON "@TARVELLO_ICON_DIR@/tarvello.ico")
+set(NAME "@PROJECT_NAME@")
+set(VERSION "@PROJECT_VERSION@")
+set(PUBLISHER "@TARVELLO_PUBLISHER@")
+set(LICENCE "@TARVELLO_LICENCE@")
+set(SUMMARY "@summary@")
+set(RELEASE_URL "@TARVELLO_RELEASE_URL@")
+set(WINGET_ID "@winget_publisher@.@PROJECT_NAME@")
+set(SIGN "@CMAKE_CURRENT_LIST_DIR@/sign.sh")
+set(WINGET "@CMAKE_CURRENT_LIST_DIR@/winget")
+set(MAKENSIS "@MAKENSIS@")
+set(ZIP "@ZIP@")
+set(WIXL "@WIXL@")
+set(WIXL_HEAT "@WIXL_HEAT@")
+set(MSIBUILD "@MSIBUILD@")
+set(FAKETIME "@FAKETIME@")
+]])
 add_custom_target(windows_packages
-    COMMAND ${CMAKE_COMMAND} -D BUILD=${PROJECT_BINARY_DIR} -D STAGE=${package_stage}
-        -D FOLDER=${PROJECT_NAME} -D BASE=${package_base} -D MAKENSIS=${MAKENSIS} -D ZIP=${ZIP}
-        -D INSTALLER=${PROJECT_BINARY_DIR}/installer.nsi
-        -D MSI=${PROJECT_BINARY_DIR}/tarvello.wxs -D UPGRADE_CODE=${msi_upgrade_code}
-        -D ICON=${TARVELLO_ICON_DIR}/tarvello.ico -D PUBLISHER=${TARVELLO_PUBLISHER}
-        -D WIXL=${WIXL} -D WIXL_HEAT=${WIXL_HEAT} -D MSIBUILD=${MSIBUILD} -D FAKETIME=${FAKETIME}
+    COMMAND ${CMAKE_COMMAND} -D SETTINGS=${PROJECT_BINARY_DIR}/windows-packages.cmake
         -P ${CMAKE_CURRENT_LIST_DIR}/WindowsPackages.cmake
     DEPENDS tarvello VERBATIM)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Two clones of one commit, packaged with tools/package, must give byte-identical packages:
-# the .deb, and the Windows zip, installer and MSI where Qt for Windows is at hand.
+# the .deb, and the Windows zip, installer, MSI and winget manifests where Qt for Windows is
+# at hand; SHA256SUMS must check them all.
 #   check_reproducible.sh REPOSITORY [COMMIT]
 # The two builds differ in: the folder and its depth, the time of every checked-out file, the
 # umask (022 and 002), the time zone, the locale, the number of parallel jobs and, where a
@@ -38,9 +39,8 @@ echo "=== second build: $second, umask 002, UTC+14, bg_BG.UTF-8, 3 jobs${hostnam
     >"$work/second.log" 2>&1 || { cat "$work/second.log"; exit 1; }
 grep -h '^Source time' "$work/first.log"
 
-for package in "$first"/build/package/*; do
-    name=$(basename "$package")
-    other=$second/build/package/$name
+for name in $(cd "$first/build/package" && find . -type f -printf '%P\n' | sort); do
+    package=$first/build/package/$name other=$second/build/package/$name
     if cmp -s "$package" "$other"; then
         echo "same bytes: $name $(sha256sum <"$package" | cut -d' ' -f1)"
     else
@@ -55,4 +55,9 @@ for package in "$first"/build/package/*; do
     fi
 done
 [[ -n ${name:-} ]] || { echo "no package was made" >&2; exit 1; }
+# SHA256SUMS checks every package, as `sha256sum -c` reads it.
+cd "$first/build/package"
+sha256sum -c --strict SHA256SUMS || fail "SHA256SUMS does not check"
+[[ $(cut -d' ' -f3- SHA256SUMS) == $(find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' |
+    sort) ]] || fail "SHA256SUMS does not list every package"
 exit $failed
