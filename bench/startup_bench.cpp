@@ -40,6 +40,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto settleQuiet = std::chrono::milliseconds(400);
+// Under callgrind a program runs many times slower: 400 ms without drawing can pass between
+// the window's first map and its first frame, and the count would stop short of that frame.
+constexpr auto callgrindQuiet = std::chrono::seconds(5);
 constexpr auto giveUp = std::chrono::seconds(120);
 
 struct Run {
@@ -78,8 +81,10 @@ unsigned long long imageHash(Display* display, Window window, int width, int hei
 
 int damageEventBase = 0;
 
-// Runs `command` until its window's first frame has settled, then ends it.
-bool measure(Display* display, std::vector<const char*> command, Run& run)
+// Runs `command` until its window's first frame has settled (no drawing for `quiet`), then
+// ends it.
+bool measure(Display* display, std::vector<const char*> command, Run& run,
+    Clock::duration quiet = settleQuiet)
 {
     Window root = DefaultRootWindow(display);
     XSync(display, True); // drop earlier events
@@ -119,10 +124,10 @@ bool measure(Display* display, std::vector<const char*> command, Run& run)
     std::optional<unsigned long long> last;
     auto lastChange = Clock::now();
     auto lastDrawing = lastChange;
-    while (Clock::now() - lastDrawing < settleQuiet && Clock::now() - start < giveUp) {
+    while (Clock::now() - lastDrawing < quiet && Clock::now() - start < giveUp) {
         if (!XPending(display)) {
             const auto quietLeft = std::chrono::duration_cast<std::chrono::milliseconds>(
-                settleQuiet - (Clock::now() - lastDrawing));
+                quiet - (Clock::now() - lastDrawing));
             pollfd fd { ConnectionNumber(display), POLLIN, 0 };
             poll(&fd, 1, std::max(1, static_cast<int>(quietLeft.count())));
             continue;
@@ -168,7 +173,7 @@ Instructions instructions(Display* display, const char* program)
     if (measure(display,
             { "valgrind", "--tool=callgrind", "--quiet", "--separate-threads=yes",
                 outOption.c_str(), program },
-            run)) {
+            run, callgrindQuiet)) {
         for (int thread = 1; thread < 100; ++thread) {
             char suffix[8];
             std::snprintf(suffix, sizeof suffix, "-%02d", thread);

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QPalette>
+#include <QResource>
 #include <QWidget>
 
 namespace tarvello::look {
@@ -47,12 +48,15 @@ QString formFamily()
     // program's own copy (any other serif face is wider, and clips the captions).
     // (The installed families are asked for by their own names, not through the font
     // configuration's aliases, which cost more and name Liberation Serif "Times New Roman".)
+    // The copy goes to Qt as its bytes, which Qt keeps for FreeType: given its file name, Qt
+    // would read the file once to add the face and again to draw with it.
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
         if (installed.contains("Times New Roman"))
             return QString("Times New Roman");
         if (!installed.contains("Liberation Serif"))
-            QFontDatabase::addApplicationFont(":/fonts/LiberationSerif-Regular.ttf");
+            QFontDatabase::addApplicationFontFromData(
+                QResource(":/fonts/LiberationSerif-Regular.ttf").uncompressedData());
         return QString("Liberation Serif");
     }();
     return family;
