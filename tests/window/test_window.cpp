@@ -199,8 +199,6 @@ private slots:
     void accessibleRowActions();
     void windowPlace_data();
     void windowPlace();
-    void geometry_data();
-    void geometry();
     void colours_data();
     void colours();
     void fontHasCyrillic();
@@ -744,32 +742,6 @@ void TestWindow::windowPlace()
     QFETCH(QRect, available);
     QFETCH(QPoint, topLeft);
     QCOMPARE(tarvello::windowPlace(QSize(465, 357), available), topLeft);
-}
-
-void TestWindow::geometry_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("expected");
-
-    QTest::newRow("title_label") << "title" << QRect(104, 0, 241, 25);
-    QTest::newRow("kind_frame") << "frame" << QRect(16, 32, 209, 169);
-    QTest::newRow("answer_heading") << "heading" << QRect(256, 40, 193, 25);
-    QTest::newRow("answer_list") << "list" << QRect(256, 64, 193, 99);
-    QTest::newRow("clear_button") << "clear" << QRect(288, 176, 129, 25);
-    QTest::newRow("info_box") << "info" << QRect(8, 224, 449, 121);
-}
-
-void TestWindow::geometry()
-{
-    QFETCH(QString, control);
-    QFETCH(QRect, expected);
-
-    Fixture f;
-    f.clickKinds({ 2, 0 }); // a used kind keeps its place
-    QWidget* widget = f.widget(control);
-    QCOMPARE(widget->geometry(), expected);
-    QCOMPARE(f.window.size(), QSize(465, 357));
-    QVERIFY(f.window.rect().contains(widget->geometry()) || widget->parentWidget() != &f.window);
 }
 
 void TestWindow::colours_data()
