@@ -48,12 +48,14 @@ QString formFamily()
     // (The installed families are asked for by their own names, not through the font
     // configuration's aliases, which cost more and name Liberation Serif "Times New Roman".)
     static const QString family = [] {
+        const auto family = QString::fromLatin1(appearance::fontFamily);
+        const auto fallback = QString::fromLatin1(appearance::fallbackFamily);
         const QStringList installed = QFontDatabase::families();
-        if (installed.contains("Times New Roman"))
-            return QString("Times New Roman");
-        if (!installed.contains("Liberation Serif"))
+        if (installed.contains(family))
+            return family;
+        if (!installed.contains(fallback))
             QFontDatabase::addApplicationFont(":/fonts/LiberationSerif-Regular.ttf");
-        return QString("Liberation Serif");
+        return fallback;
     }();
     return family;
 }
@@ -76,7 +78,7 @@ QFont formFont()
     QFont font;
     font.setFamilies({ formFamily() });
     font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
+    font.setPointSize(appearance::fontPoints);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
