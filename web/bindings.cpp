@@ -213,6 +213,10 @@ EMSCRIPTEN_BINDINGS(tarvello)
 {
     emscripten::function("facts", &facts);
     emscripten::function(
+        "cleared", +[] { return Text(accessible::cleared); });
+    emscripten::function(
+        "noAnswers", +[] { return Text(accessible::noAnswers); });
+    emscripten::function(
         "takenBack", +[](const Text& name) { return accessible::takenBack(name); });
     emscripten::function(
         "usedNotPicked", +[](const Text& name) { return accessible::usedNotPicked(name); });

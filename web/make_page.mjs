@@ -94,6 +94,8 @@ const fill = (scripts) => read(join(here, 'page.html'))
     .replace('{{style}}', () => style)
     .replace('{{form}}', () => markup)
     .replace('{{scripts}}', () => scripts);
+// The core's module as a module script, run once the page is parsed, so that the form is drawn
+// before it; the page's script, run at once, starts it.
 writeFileSync(pageOut, fill(`<script>\n${read(join(here, 'page.js'))}</script>\n` +
-    `<script>\n${read(pageModule)}</script>`));
+    `<script type="module">\n${read(pageModule)}window.createTarvello = createTarvello;\n</script>`));
 writeFileSync(staticOut, fill(''));

@@ -37,10 +37,9 @@
         const screen = [...frame.querySelectorAll('.kind')]; // top first
         const kinds = []; // by kind index
         for (const button of screen) kinds[button.dataset.kind] = button;
-        const { cleared, noAnswers } = core.facts().names;
         const rows = () => [...list.querySelectorAll('.row')];
         let current = 0; // the answer list's current row, for the keyboard
-        let page = null;
+        let page = null, names = []; // names: by kind index, from the answer key, which stays
 
         const set = (element, name, value) => {
             if (element.getAttribute(name) !== value)
@@ -59,7 +58,7 @@
         function showKind(kind) {
             const button = kinds[kind], caption = page.caption(kind);
             setText(button.querySelector('.caption'), caption);
-            set(button, 'aria-label', core.kindButtonName(caption, page.kindName(kind)));
+            set(button, 'aria-label', core.kindButtonName(caption, names[kind]));
             set(button, 'aria-pressed', String(caption === ''));
             set(button, 'aria-disabled', String(!page.enabled(kind)));
             button.classList.toggle('dot', page.value(kind));
@@ -127,7 +126,8 @@
         function onChange(control, index, change, row) {
             if (control === 'kind') {
                 showKind(index);
-                showKindStop();
+                if (change === 'value')
+                    showKindStop();
             } else if (control === 'list') {
                 onList[change](row);
             } else if (control === 'info') {
@@ -169,7 +169,7 @@
                 return;
             const kind = Number(button.dataset.kind), used = page.caption(kind) === '';
             if (route(() => page.clickKind(kind)))
-                announce(used ? core.usedNotPicked(page.kindName(kind)) : page.info());
+                announce(used ? core.usedNotPicked(names[kind]) : page.info());
         });
         frame.addEventListener('keydown', (event) => {
             const at = screen.indexOf(event.target);
@@ -193,7 +193,7 @@
             const all = rows();
             if (!all.length) {
                 if (!event.repeat && (steps[event.key] || event.key === ' ' || event.key === 'Enter'))
-                    announce(noAnswers);
+                    announce(core.noAnswers());
                 return;
             }
             if (enterOnce(event, () => takeBack(current)))
@@ -210,16 +210,17 @@
             if (event.target !== list)
                 showListStop();
             else if (!list.contains(event.relatedTarget))
-                announce(noAnswers);
+                announce(core.noAnswers());
         });
 
         clear.addEventListener('click', () => {
             if (route(() => page.clickClear()))
-                announce(cleared);
+                announce(core.cleared());
         });
         clear.addEventListener('keydown', (event) => enterOnce(event, () => clear.click()));
 
         page = new core.PageForm(onChange);
+        names = kinds.map((_, kind) => page.kindName(kind));
         kinds.forEach((_, kind) => showKind(kind));
         showKindStop();
         showListStop();
