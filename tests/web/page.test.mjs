@@ -1,7 +1,8 @@
 // The browser page in Debian's Chromium and Firefox ESR: whole games by mouse, pen, touch and
 // keyboard, each step checked against the core's own form played alongside in Node; the places,
 // colours and font against the core's facts; the accessibility tree; axe-core; and that the
-// page sends and stores nothing. TARVELLO_PAGE is the page, TARVELLO_FACTS the core for Node.
+// page sends and stores nothing. TARVELLO_PAGE is the page, TARVELLO_FACTS the core for Node,
+// TARVELLO_TITLE the window's caption.
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -206,6 +207,8 @@ test('the accessibility tree has the desktop\'s names and states; axe-core finds
         const { violations } = await page.evaluate(() => axe.run());
         assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target)}`), []);
     };
+    assert.deepEqual(await page.evaluate(() => [document.title, document.documentElement.lang]),
+        [process.env.TARVELLO_TITLE, 'bg']); // the window's caption
     await axe();
     for (const kind of [3, 0])
         form.clickKind(kind), await page.click(`#kind-${kind}`);
