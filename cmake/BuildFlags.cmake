@@ -38,7 +38,12 @@ check_pie_supported()
 # No folder of the machine that built it in what is built: the same bytes from any folder.
 target_compile_options(tarvello_build_flags INTERFACE
     -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
-if(NOT WIN32)
+if(EMSCRIPTEN)
+    # WebAssembly has no stack to smash and no ELF to harden. The core's run-time errors are
+    # exceptions, caught where the page's click started them.
+    target_compile_options(tarvello_build_flags INTERFACE -fexceptions)
+    target_link_options(tarvello_build_flags INTERFACE -fexceptions)
+elseif(NOT WIN32)
     target_compile_options(tarvello_build_flags INTERFACE -fstack-protector-strong
         $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
     target_link_options(tarvello_build_flags INTERFACE -Wl,-z,relro -Wl,-z,now)

@@ -29,17 +29,17 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 
 QString takenBack(const QString& kindName)
 {
-    return QString("Върнат: %1").arg(kindName);
+    return qs(accessible::takenBack(kindName.toStdU16String()));
 }
 
 QString usedNotPicked(const QString& kindName)
 {
-    return QString("Използван: %1 - нищо не е избрано").arg(kindName);
+    return qs(accessible::usedNotPicked(kindName.toStdU16String()));
 }
 
 QString kindButtonName(const QString& caption, const QString& kindName)
 {
-    return caption.isEmpty() ? QString("Използван: %1").arg(kindName) : caption;
+    return qs(accessible::kindButtonName(caption.toStdU16String(), kindName.toStdU16String()));
 }
 
 void setHelp(QWidget* widget, const QString& help)

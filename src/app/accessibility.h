@@ -1,6 +1,9 @@
 #pragma once
 
-// What assistive technology reads out, in the pupil's language, and how it works the controls.
+// How assistive technology works the window's controls; what it reads out is the core's
+// (form/accessible_texts.h).
+
+#include "form/accessible_texts.h"
 
 #include <QString>
 #include <QWidget>
@@ -9,30 +12,30 @@ class QAbstractScrollArea;
 
 namespace tarvello::access {
 
-inline const QString answerList = "Подредени по дължина";
-inline const QString answerListHelp = "Щракване, интервал или Enter върху ред връща избора обратно";
-inline const QString clearButtonHelp = "Започва упражнението отначало";
-inline const QString infoBox = "Информация";
-inline const QString infoBoxHelp = "Описание на посочения вид или оценка на подредбата";
-inline const QString kindButtonHelp = "Посочете следващия по дължина вид панталон";
+// The core's texts, as the window gives them to Qt.
+inline QString qs(std::u16string_view text)
+{
+    return QStringView(text).toString();
+}
 
-inline const QString cleared = "Отговорите са изчистени";
-inline const QString noAnswers = "Списъкът е празен";
-inline const QString news = "Новини"; // the notification's name before the first news
+inline const QString answerList = qs(accessible::answerList);
+inline const QString answerListHelp = qs(accessible::answerListHelp);
+inline const QString clearButtonHelp = qs(accessible::clearButtonHelp);
+inline const QString infoBox = qs(accessible::infoBox);
+inline const QString infoBoxHelp = qs(accessible::infoBoxHelp);
+inline const QString kindButtonHelp = qs(accessible::kindButtonHelp);
 
-// The parts of the info box that assistive technology lists inside it.
-inline const QString infoText = "Текст на информацията";
-inline const QString scrollUpDown = "Превъртане нагоре и надолу";
-inline const QString scrollSideways = "Превъртане настрани";
+inline const QString cleared = qs(accessible::cleared);
+inline const QString noAnswers = qs(accessible::noAnswers);
+inline const QString news = qs(accessible::news);
 
-// "Върнат: " and the name of a kind taken back.
+inline const QString infoText = qs(accessible::infoText);
+inline const QString scrollUpDown = qs(accessible::scrollUpDown);
+inline const QString scrollSideways = qs(accessible::scrollSideways);
+
+// The core's texts of the same names (form/accessible_texts.h).
 QString takenBack(const QString& kindName);
-
-// What a click on a used kind says: that it is used, and that nothing was picked.
 QString usedNotPicked(const QString& kindName);
-
-// A kind button's name: its caption, or for a used kind (no caption) "Използван: " and the
-// name it had.
 QString kindButtonName(const QString& caption, const QString& kindName);
 
 // Gives `widget` its help for assistive technology: the description that Linux screen

@@ -51,13 +51,15 @@ QString formFamily()
     // The copy goes to Qt as its bytes, which Qt keeps for FreeType: given its file name, Qt
     // would read the file once to add the face and again to draw with it.
     static const QString family = [] {
+        const auto family = QString::fromLatin1(appearance::fontFamily);
+        const auto fallback = QString::fromLatin1(appearance::fallbackFamily);
         const QStringList installed = QFontDatabase::families();
-        if (installed.contains("Times New Roman"))
-            return QString("Times New Roman");
-        if (!installed.contains("Liberation Serif"))
+        if (installed.contains(family))
+            return family;
+        if (!installed.contains(fallback))
             QFontDatabase::addApplicationFontFromData(
                 QResource(":/fonts/LiberationSerif-Regular.ttf").uncompressedData());
-        return QString("Liberation Serif");
+        return fallback;
     }();
     return family;
 }
@@ -80,7 +82,7 @@ QFont formFont()
     QFont font;
     font.setFamilies({ formFamily() });
     font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
+    font.setPointSize(appearance::fontPoints);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

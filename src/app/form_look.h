@@ -1,6 +1,8 @@
 #pragma once
 
-// The form's colours and font.
+// The form's colours and font (form/appearance.h) as Qt takes them.
+
+#include "form/appearance.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,16 +12,21 @@ class QWidget;
 
 namespace tarvello::look {
 
-inline const QColor form(192, 192, 255);
-inline const QColor label(255, 192, 128);
-inline const QColor kind(255, 128, 0);
-inline const QColor clear(255, 0, 0);
+inline QColor qColor(appearance::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+inline const QColor form = qColor(appearance::form);
+inline const QColor label = qColor(appearance::label);
+inline const QColor kind = qColor(appearance::kind);
+inline const QColor clear = qColor(appearance::clear);
 
 // The palette of every widget: Qt's light colours, each one set, so that a desktop theme,
 // dark or light, changes none of them.
 QPalette formPalette();
 
-// Times New Roman, 12 point; where it is missing, Liberation Serif, which has its metrics.
+// The form's font; where it is missing, its fallback, which has its metrics.
 QFont formFont();
 
 // Gives `widget` a background of `colour`, filled behind it.

@@ -23,6 +23,12 @@ QString qs(const Text& text)
     return QString::fromStdU16String(text);
 }
 
+QRect pixels(layout::TwipRect r)
+{
+    using layout::pixels;
+    return QRect(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
+}
+
 } // namespace
 
 TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
@@ -33,7 +39,7 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
 {
     // The caption: the publisher's address, a blank and the program's name.
     setWindowTitle(QStringLiteral(TARVELLO_PUBLISHER " " TARVELLO_NAME));
-    setFixedSize(layout::pixels(layout::clientArea).size());
+    setFixedSize(pixels(layout::clientArea).size());
     setFont(look::formFont());
     look::fillBackground(this, look::form);
 
@@ -60,7 +66,7 @@ TarvelloWindow::TarvelloWindow(Tarvello& form, QWidget* parent)
 template<typename Widget> Widget* TarvelloWindow::placed(const layout::ControlPlace& row)
 {
     auto* widget = new Widget(this);
-    widget->setGeometry(layout::pixels(row.place));
+    widget->setGeometry(pixels(row.place));
     return widget;
 }
 
@@ -139,7 +145,7 @@ void TarvelloWindow::makeKindButtons()
     for (std::size_t row = 0; row < layout::kindAtRow.size(); ++row) {
         const Integer kind = layout::kindAtRow[row];
         auto* button = new KindButton(kindFrame_);
-        button->setGeometry(layout::pixels(layout::kindButtonPlace(static_cast<int>(row))));
+        button->setGeometry(pixels(layout::kindButtonPlace(static_cast<int>(row))));
         button->setAutoExclusive(false);
         access::setHelp(button, access::kindButtonHelp);
         look::fillBackground(button, look::kind);

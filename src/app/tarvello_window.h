@@ -14,7 +14,7 @@
 #include "accessibility.h"
 #include "answer_list.h"
 #include "exercise/tarvello.h"
-#include "form_layout.h"
+#include "form/form_layout.h"
 #include "kind_button.h"
 #include "painted_controls.h"
 

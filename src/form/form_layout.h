@@ -3,12 +3,11 @@
 // Where the form's controls stand and the order the focus takes through them.
 //
 // Places are kept in twips (1/1440 inch), as the form was designed; 15 twips make one
-// device-independent pixel. The window is built from these tables: adding a visible control
-// means one row in `visibleControls` and its binding in the window.
+// device-independent pixel (one CSS pixel in the browser). The window and the browser page
+// are both built from these tables: adding a visible control means one row in
+// `visibleControls` and its binding in each of them.
 
-#include "form/form.h"
-
-#include <QRect>
+#include "form.h"
 
 #include <algorithm>
 #include <array>
@@ -25,11 +24,6 @@ constexpr int pixels(int twips)
 struct TwipRect {
     int left, top, width, height;
 };
-
-constexpr QRect pixels(TwipRect r)
-{
-    return QRect(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
-}
 
 constexpr TwipRect clientArea { 0, 0, 6975, 5355 };
 
