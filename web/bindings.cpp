@@ -198,7 +198,7 @@ private:
         try {
             action();
         } catch (const RuntimeError& e) {
-            return "Run-time error '" + std::to_string(e.number()) + "':\n\n" + e.what();
+            return runtimeErrorMessage(e.number(), e.what());
         }
         return {};
     }

@@ -1,20 +1,17 @@
 #include "runtime_error.h"
 
 #include "config.h"
+#include "form/control_model.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 
 namespace tarvello {
 
-QString runtimeErrorMessage(int number, const QString& description)
-{
-    return QString("Run-time error '%1':\n\n%2").arg(number).arg(description);
-}
-
 void reportRuntimeError(QWidget* window, int number, const QString& description)
 {
-    QMessageBox::critical(window, TARVELLO_NAME, runtimeErrorMessage(number, description));
+    QMessageBox::critical(window, TARVELLO_NAME,
+        QString::fromStdString(runtimeErrorMessage(number, description.toStdString())));
     QCoreApplication::exit(exitRuntimeError);
 }
 

@@ -11,9 +11,6 @@ namespace tarvello {
 // The program's exit status after a run-time error.
 inline constexpr int exitRuntimeError = 1;
 
-// "Run-time error 'N':" and the error's text, as the program reports it.
-QString runtimeErrorMessage(int number, const QString& description);
-
 // Shows a run-time error to the user in a message box over `window`, then ends the event
 // loop with exitRuntimeError.
 void reportRuntimeError(QWidget* window, int number, const QString& description);

@@ -11,6 +11,11 @@ RuntimeError::RuntimeError(int number, const std::string& description)
 {
 }
 
+std::string runtimeErrorMessage(int number, std::string_view description)
+{
+    return "Run-time error '" + std::to_string(number) + "':\n\n" + std::string(description);
+}
+
 void throwNoSuchElement(Integer index)
 {
     throw RuntimeError(error::NoSuchArrayElement,

@@ -32,6 +32,10 @@ private:
     int number_;
 };
 
+// "Run-time error 'N':", a blank line and the error's description, as the program reports a
+// run-time error to the pupil.
+std::string runtimeErrorMessage(int number, std::string_view description);
+
 namespace error {
 inline constexpr int InvalidProcedureCall = 5;
 inline constexpr int Overflow = 6;

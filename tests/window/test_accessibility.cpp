@@ -188,8 +188,8 @@ void TestAccessibility::qtTextsAreBulgarian()
     }
     QVERIFY(checked >= 2);
 
-    QMessageBox box(
-        QMessageBox::Critical, "Tarvello", runtimeErrorMessage(6, "Overflow"), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, "Tarvello",
+        QString::fromStdString(runtimeErrorMessage(6, "Overflow")), QMessageBox::Ok);
     QVERIFY2(isBulgarian(box.button(QMessageBox::Ok)->text().remove('&')),
         qPrintable(box.button(QMessageBox::Ok)->text()));
 }
